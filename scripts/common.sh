@@ -1,0 +1,25 @@
+# Shared by the scripts: installs the Debian packages that are missing.
+# Usage: ensure_packages pkg...
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "error: need root or sudo to install: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    "${sudo[@]}" apt-get update -qq || return 1
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
+}
+
+# What building and testing needs on Debian 12.
+BUILD_PACKAGES=(build-essential cmake qtbase5-dev qtbase5-dev-tools binutils)

@@ -1,0 +1,132 @@
+// A scripted stand-in for the uploader tool, for tests that need a real child
+// process. It appends its command line to "runs.log" in the working directory
+// and then follows "fake-tool.script" from the same directory, one command a line:
+//
+//   print TEXT   write TEXT (with \n \r \b \t \\ \0 and \xHH escapes) and flush it
+//   sleep MS     wait MS milliseconds
+//   wait FILE    wait until FILE exists in the working directory
+//   hang         wait forever
+//   crash        abort the process
+//   exit CODE    exit with CODE
+//
+// The runs are counted, and a script line may be prefixed with "N:" so that it
+// applies to the N-th run only (counting from 1). Lines without a prefix apply
+// to every run.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+std::string escape_argument(const std::string &arg)
+{
+    std::string out;
+    for (unsigned char c : arg) {
+        if (c == '%' || c < 0x20) {
+            char buf[4];
+            std::snprintf(buf, sizeof buf, "%%%02X", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+int hex_value(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string unescape(const std::string &text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char e = text[++i];
+        switch (e) {
+        case 'n': out += '\n'; break;
+        case 'r': out += '\r'; break;
+        case 'b': out += '\b'; break;
+        case 't': out += '\t'; break;
+        case '0': out += '\0'; break;
+        case 'x':
+            if (i + 2 < text.size() && hex_value(text[i + 1]) >= 0 && hex_value(text[i + 2]) >= 0) {
+                out += static_cast<char>(hex_value(text[i + 1]) * 16 + hex_value(text[i + 2]));
+                i += 2;
+            }
+            break;
+        default: out += e; break;
+        }
+    }
+    return out;
+}
+
+int count_runs()
+{
+    std::ifstream log("runs.log");
+    int runs = 0;
+    std::string line;
+    while (std::getline(log, line))
+        if (line == "--")
+            ++runs;
+    return runs;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const int run = count_runs() + 1;
+    {
+        std::ofstream log("runs.log", std::ios::app);
+        for (int i = 1; i < argc; ++i)
+            log << escape_argument(argv[i]) << '\n';
+        log << "--\n";
+    }
+
+    std::ifstream script("fake-tool.script");
+    std::string line;
+    while (std::getline(script, line)) {
+        const std::size_t colon = line.find(':');
+        const std::size_t space = line.find(' ');
+        if (colon != std::string::npos && (space == std::string::npos || colon < space)) {
+            if (std::atoi(line.substr(0, colon).c_str()) != run)
+                continue;
+            line = line.substr(colon + 1);
+        }
+        const std::size_t sep = line.find(' ');
+        const std::string command = line.substr(0, sep);
+        const std::string rest = sep == std::string::npos ? std::string() : line.substr(sep + 1);
+        if (command == "print") {
+            const std::string text = unescape(rest);
+            std::fwrite(text.data(), 1, text.size(), stdout);
+            std::fflush(stdout);
+        } else if (command == "sleep") {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(rest.c_str())));
+        } else if (command == "wait") {
+            while (!std::ifstream(rest))
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        } else if (command == "hang") {
+            for (;;)
+                std::this_thread::sleep_for(std::chrono::seconds(1));
+        } else if (command == "crash") {
+            std::abort();
+        } else if (command == "exit") {
+            return std::atoi(rest.c_str());
+        }
+    }
+    return 0;
+}
