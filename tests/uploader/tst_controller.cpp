@@ -1,0 +1,235 @@
+#include "bootloader.h"
+#include "tool_dir.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <signal.h>
+
+Q_DECLARE_METATYPE(QList<QStringList>)
+
+// The controller's settings and the command lines of its tool runs, checked
+// against a fake tool that records how it was started.
+class ControllerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void defaults();
+    void filepathupdate_data();
+    void filepathupdate();
+    void select_port_data();
+    void select_port();
+    void runs_data();
+    void runs();
+    void secondStartIsRefusedWhileRunning();
+    void shutdownKillsRunningTool();
+};
+
+void ControllerTest::initTestCase()
+{
+    qRegisterMetaType<QProcess::ProcessError>();
+}
+
+void ControllerTest::defaults()
+{
+    bootloader controller;
+    QCOMPARE(controller.program, QString("./fwld.exe"));
+    QCOMPARE(controller.comport, QString("1"));
+    QCOMPARE(controller.baudrate, QString("1000000"));
+    QVERIFY(controller.filepath.isEmpty());
+    QVERIFY(controller.COMdevices.isEmpty());
+    QCOMPARE(controller.process.state(), QProcess::NotRunning);
+    QCOMPARE(controller.green, QColor(0, 255, 50, 255));
+    QCOMPARE(controller.red, QColor(255, 0, 0, 255));
+    QCOMPARE(controller.white, QColor(255, 255, 255, 255));
+
+    // The meta-object numbers the controller's own methods in this order.
+    const QMetaObject *mo = controller.metaObject();
+    QStringList methods;
+    for (int i = mo->methodOffset(); i < mo->methodCount(); ++i)
+        methods << QString::fromLatin1(mo->method(i).methodSignature());
+    QCOMPARE(methods, QStringList({"devicelist(QStringList)", "textreadysig(QString)",
+                                   "changecolour(QColor)", "filepathupdate(QString)",
+                                   "errorslot(QProcess::ProcessError)", "textready()"}));
+}
+
+void ControllerTest::filepathupdate_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("load_file_entry") << "a.hex" << "Load File...." << "a.hex";
+    QTest::newRow("load_file_inside_path") << "a.hex" << "/tmp/Load File.../x.hex" << "a.hex";
+    QTest::newRow("load_file_other_case") << "a.hex" << "load file...." << "load file....";
+    QTest::newRow("plain_name") << "" << "firmware.hex" << "firmware.hex";
+    QTest::newRow("path_with_blanks") << "" << "/home/u/my fw/v 2.hex" << "/home/u/my fw/v 2.hex";
+    QTest::newRow("empty_text") << "a.hex" << "" << "";
+}
+
+void ControllerTest::filepathupdate()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, text);
+    QFETCH(QString, after);
+
+    bootloader controller;
+    controller.filepath = before;
+    controller.filepathupdate(text);
+    QCOMPARE(controller.filepath, after);
+}
+
+void ControllerTest::select_port_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("comport");
+
+    QTest::newRow("COM12") << "COM12" << "12";
+    QTest::newRow("COM7") << "COM7" << "7";
+    QTest::newRow("no_COM") << "ttyS0" << "";
+    QTest::newRow("lower_case_com") << "com3" << "";
+    QTest::newRow("empty_entry") << "" << "";
+    QTest::newRow("every_COM_removed") << "COM1COM2" << "12";
+}
+
+void ControllerTest::select_port()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, comport);
+
+    bootloader controller;
+    controller.select_port(entry);
+    QCOMPARE(controller.comport, comport);
+}
+
+void ControllerTest::runs_data()
+{
+    QTest::addColumn<QString>("run");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("turnsWhite");
+
+    QTest::newRow("port_list") << "list" << "1" << "" << QStringList{"-t"} << false;
+    QTest::newRow("update_defaults")
+        << "update" << "1" << "" << QStringList{"-s", "1", "-M", "1000000", "-b"} << true;
+    QTest::newRow("update_selected_COM12")
+        << "update" << "COM12" << "" << QStringList{"-s", "12", "-M", "1000000", "-b"} << true;
+    QTest::newRow("update_entry_without_COM")
+        << "update" << "ttyS0" << "" << QStringList{"-s", "", "-M", "1000000", "-b"} << true;
+    QTest::newRow("flash_defaults")
+        << "flash" << "1" << "fw.hex"
+        << QStringList{"-s", "1", "-M", "1000000", "-B", "2A", "-f", "fw.hex"} << false;
+    QTest::newRow("flash_path_with_blanks_is_one_argument")
+        << "flash" << "COM7" << "my firmware/new version.hex"
+        << QStringList{"-s", "7", "-M", "1000000", "-B", "2A", "-f", "my firmware/new version.hex"}
+        << false;
+    QTest::newRow("flash_empty_path_still_passed")
+        << "flash" << "1" << "" << QStringList{"-s", "1", "-M", "1000000", "-B", "2A", "-f", ""}
+        << false;
+}
+
+void ControllerTest::runs()
+{
+    QFETCH(QString, run);
+    QFETCH(QString, port);
+    QFETCH(QString, path);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, turnsWhite);
+
+    ToolDir dir;
+    QVERIFY(dir.isValid());
+    bootloader controller;
+    if (port != "1")
+        controller.select_port(port);
+    controller.filepath = path;
+    controller.bootloader_version = "2A";
+    QSignalSpy colours(&controller, &bootloader::changecolour);
+    QSignalSpy finished(&controller.process,
+                       QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
+
+    if (run == "list")
+        controller.list_ports();
+    else if (run == "update")
+        controller.start_update();
+    else
+        controller.start_flash();
+
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+    QCOMPARE(dir.runs(), QList<QStringList>{arguments});
+    QCOMPARE(controller.arguments, arguments);
+    QCOMPARE(colours.count(), turnsWhite ? 1 : 0);
+    if (turnsWhite)
+        QCOMPARE(colours.first().first().value<QColor>(), controller.white);
+}
+
+void ControllerTest::secondStartIsRefusedWhileRunning()
+{
+    ToolDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.setScript("wait release\n"));
+    bootloader controller;
+    controller.filepath = "fw.hex";
+    QSignalSpy colours(&controller, &bootloader::changecolour);
+    QSignalSpy finished(&controller.process,
+                       QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
+
+    controller.list_ports();
+    QVERIFY(controller.process.waitForStarted(10000));
+    const qint64 pid = controller.process.processId();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("QProcess::start: Process is already running"));
+    controller.start_update();
+
+    // The earlier run goes on, and the box is turned white all the same.
+    QCOMPARE(controller.process.state(), QProcess::Running);
+    QCOMPARE(controller.process.processId(), pid);
+    QCOMPARE(colours.count(), 1);
+
+    QVERIFY(dir.touch("release"));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+    QCOMPARE(dir.runs(), QList<QStringList>{QStringList{"-t"}});
+}
+
+namespace {
+QStringList capturedWarnings;
+void captureWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        capturedWarnings << message;
+}
+} // namespace
+
+void ControllerTest::shutdownKillsRunningTool()
+{
+    ToolDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.setScript("print started\\n\nhang\n"));
+
+    auto *controller = new bootloader;
+    // Wired as the window wires it, so that a late notification would show.
+    connect(&controller->process, &QProcess::errorOccurred, controller, &bootloader::errorslot);
+    connect(&controller->process, &QProcess::readyReadStandardOutput, controller,
+            &bootloader::textready);
+    QStringList texts;
+    connect(controller, &bootloader::textreadysig, this, [&texts](const QString &t) { texts << t; });
+
+    controller->list_ports();
+    QVERIFY(controller->process.waitForStarted(10000));
+    const qint64 pid = controller->process.processId();
+    QVERIFY(pid > 0);
+
+    capturedWarnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(captureWarnings);
+    delete controller;
+    qInstallMessageHandler(previous);
+
+    QCOMPARE(capturedWarnings, QStringList());
+    QCOMPARE(texts, QStringList());
+    // The child has been killed and reaped: no process of that id is left.
+    QCOMPARE(::kill(static_cast<pid_t>(pid), 0), -1);
+}
+
+QTEST_GUILESS_MAIN(ControllerTest)
+#include "tst_controller.moc"
