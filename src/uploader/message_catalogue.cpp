@@ -1,0 +1,153 @@
+#include "message_catalogue.h"
+
+namespace {
+
+// Joins three string literals at compile time, so that the two messages naming the
+// maker's site stay plain constants while the address lives in one place.
+template <std::size_t N> struct joined_text
+{
+    char text[N];
+};
+
+template <std::size_t A, std::size_t B, std::size_t C>
+constexpr joined_text<A + B + C - 2> join(const char (&a)[A], const char (&b)[B],
+                                          const char (&c)[C])
+{
+    joined_text<A + B + C - 2> out{};
+    std::size_t i = 0;
+    for (std::size_t k = 0; k + 1 < A; ++k)
+        out.text[i++] = a[k];
+    for (std::size_t k = 0; k + 1 < B; ++k)
+        out.text[i++] = b[k];
+    for (std::size_t k = 0; k + 1 < C; ++k)
+        out.text[i++] = c[k];
+    out.text[i] = '\0';
+    return out;
+}
+
+const char debug_file_message[] =
+    "Unable to create \"serial_communication_record.txt\", future debugging may be impaired.\n\n";
+const char file_name_message[] =
+    "Input Firmware file name contains illegal characters. Please rename and load again.\n\n";
+constexpr auto newer_software_message =
+    join("Program requires an update to program this device, please download the latest "
+         "software from ",
+         maker_web_address, "!\n\n");
+const char serial_port_message[] =
+    "This serial port is unusable. Please check that the serial port isn't being used by another "
+    "program, and is installed correctly.\n\n";
+const char no_device_message[] = "Unable to find the device within a time limit of 30 seconds! "
+                                 "Please check connections and try again!\n\n";
+const char device_file_message[] =
+    "Could not find device library file \"device.txt\" in the local directory. Please replace "
+    "this file or reinstall the program.\n\n";
+const char incompatible_tool_message[] =
+    "Command line tool incompatible with this helper program. Please reinstall the latest upload "
+    "program and try again!\n\n";
+const char choose_port_message[] = "Please select a serial port to use!\n\n";
+const char disk_message[] =
+    "Unable to write to the hard drive... Please check your computer and try again.\n\n";
+const char bad_firmware_message[] =
+    "Unable to use this firmware file. Please ensure the file loaded is a valid firmware file for "
+    "your device, and is not corrupt!\n\n";
+const char too_much_data_message[] = "This file specifies more data than the current device can "
+                                     "hold. The firmware may not behave as expected.\n\n";
+const char communication_message[] =
+    "Communication error! Please ensure all cables are secure and in good repair!\n\n";
+constexpr auto rejected_file_message =
+    join("File could not be uploaded to device. Please ensure the firmware file is not corrupt "
+         "and is a valid firmware file from ",
+         maker_web_address, "!\n\n");
+const char device_config_message[] = "Error with device configuration. Please check that "
+                                     "device.txt is not corrupt, and reinstall the tool if "
+                                     "necessary.\n\n";
+
+} // namespace
+
+// The texts are the tool's own, blanks and case included; the "%d" and "%x" are
+// searched for as written.
+// clang-format off
+const std::array<catalogue_row, catalogue_row_count> tool_catalogue = {{
+    {1, row_effect::port_list, {"COM Numbers are:"}, nullptr},
+    {2, row_effect::success, {"Reset send successful!"}, nullptr},
+    {3, row_effect::upload_starts, {"Now writing from "}, nullptr},
+    {4, row_effect::verify_starts, {"Now verifying flash from "}, nullptr},
+    {5, row_effect::progress, {"Upload Progress", "Verify Progress"}, nullptr},
+    {6, row_effect::waiting, {"....", ".   ", "..  ", "... "}, nullptr},
+    {7, row_effect::device_found, {"Device found on port:"}, nullptr},
+    {8, row_effect::message, {"failed to make debug file!"}, debug_file_message},
+    {9, row_effect::message, {"Please enter a valid input filename!"}, file_name_message},
+    {10,
+     row_effect::message,
+     {"Please specify bootloader version in hex", "Could not find entry for version",
+      "Bootloader unsupported"},
+     newer_software_message.text},
+    {11, row_effect::message, {"Can not open comport"}, serial_port_message},
+    {12, row_effect::message, {"timeout trying to find bootloader!"}, no_device_message},
+    {13, row_effect::message, {"failed to get device file!"}, device_file_message},
+    {14, row_effect::message, {"Incorrect usage:"}, incompatible_tool_message},
+    {15, row_effect::message, {"Please specify a serial port, with "}, choose_port_message},
+    {16, row_effect::message, {"Could not open serial output file!"}, debug_file_message},
+    {17,
+     row_effect::message,
+     {"Error writing to ", "Could not open output file to append eeprom data!"},
+     disk_message},
+    {18,
+     row_effect::message,
+     {"hex file read failure!", "verify fail at row address "},
+     bad_firmware_message},
+    {19,
+     row_effect::message,
+     {"Hex file defines memory unreachable. Truncating at address ",
+      "Truncating lower range limit to lower range of writable flash",
+      "This file specifies more data than the current device can hold. The firmware may not "
+      "behave as expected."},
+     too_much_data_message},
+    {20,
+     row_effect::message,
+     {"read at word address %d fail!",
+      "send reset failed!",
+      "Timeout!",
+      "no stx char!",
+      "no second stx char!",
+      "no ending char!",
+      "checksum error: ",
+      "Write command send failed",
+      "EEProm write command receive failed!",
+      "Flash write command receive failed!",
+      "Erase command receive failed!",
+      "Erase command send failed",
+      "EEPROM Read command send failed",
+      "EEPROM Read command receive failed!",
+      "Flash Read command receive failed!",
+      "Flash Read command send failed",
+      "Version command send failed",
+      "Flash Read fail!",
+      "Written flash ends at word address "},
+     communication_message},
+    {21, row_effect::message, {"No file name specified"}, file_name_message},
+    {22,
+     row_effect::message,
+     {"FLASH data range exceeded,",
+      "Failed to open file!",
+      "EEPROM data range exceeded,",
+      "Line at address  %x rejected",
+      "No end of file reached?",
+      "could not read high address high byte?",
+      "could not read high address low byte?",
+      "Byte conv error?!",
+      "Byte conv error on checksum?!"},
+     rejected_file_message.text},
+    {23, row_effect::message, {"size cannot be 0!"}, device_config_message},
+}};
+// clang-format on
+
+const char *process_error_text(int code)
+{
+    // In the order of QProcess::ProcessError.
+    static const char *const texts[] = {"Failed to start!", "Crashed!",     "Timed out!",
+                                        "Read error!",      "Write error!", "Unknown error!"};
+    if (code < 0 || code >= static_cast<int>(sizeof texts / sizeof texts[0]))
+        return "Unknown!";
+    return texts[code];
+}

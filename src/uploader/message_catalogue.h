@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+// Everything the program knows of the uploader tool's output: the texts it looks
+// for and what the user is told for each. One constant table, in the order in
+// which every chunk of output is tested.
+
+// Named in the messages that send the user to the maker for newer software or firmware.
+constexpr char maker_web_address[] = "https://www.velmora.example/downloads";
+
+// What a row does when it fires. Only message rows carry a message of their own;
+// the others are handled by the interpreter.
+enum class row_effect {
+    port_list,
+    success,
+    upload_starts,
+    verify_starts,
+    progress,
+    waiting,
+    device_found,
+    message,
+};
+
+// The communication row has the most texts.
+constexpr std::size_t max_texts_per_row = 19;
+
+struct catalogue_row
+{
+    int number;
+    row_effect effect;
+    // Tried in this order; the unused tail is nullptr.
+    std::array<const char *, max_texts_per_row> texts;
+    // Message rows only, nullptr elsewhere.
+    const char *message;
+};
+
+constexpr std::size_t catalogue_row_count = 23;
+
+extern const std::array<catalogue_row, catalogue_row_count> tool_catalogue;
+
+// The text for a QProcess::ProcessError code; codes outside 0 to 5 give "Unknown!".
+const char *process_error_text(int code);

@@ -1,0 +1,168 @@
+#include "bootloader.h"
+#include "tool_dir.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const char comm_message[] =
+    "Communication error! Please ensure all cables are secure and in good repair!\n\n";
+
+// A controller with its process wired the way the window wires it, and spies on
+// everything it sends to the window.
+struct wired_controller
+{
+    wired_controller()
+    {
+        QObject::connect(&ctl.process, &QProcess::readyReadStandardOutput, &ctl,
+                         &bootloader::textready);
+        QObject::connect(&ctl.process, &QProcess::errorOccurred, &ctl, &bootloader::errorslot);
+    }
+
+    QStringList shown() const { return sent<QString>(texts); }
+    QList<QColor> colours_sent() const { return sent<QColor>(colours); }
+    template <typename T> static QList<T> sent(const QSignalSpy &spy)
+    {
+        QList<T> out;
+        for (const QList<QVariant> &args : spy)
+            out << args.at(0).value<T>();
+        return out;
+    }
+    bool idle() const { return ctl.process.state() == QProcess::NotRunning; }
+
+    bootloader ctl;
+    QSignalSpy texts{&ctl, &bootloader::textreadysig};
+    QSignalSpy colours{&ctl, &bootloader::changecolour};
+    QSignalSpy lists{&ctl, &bootloader::devicelist};
+};
+
+} // namespace
+
+class tst_bootloader_output : public QObject
+{
+    Q_OBJECT
+private slots:
+    void detection_starts_flash_run();
+    void port_lists_add_up();
+    void zero_byte_and_high_bytes_from_the_tool();
+    void process_error_texts_data();
+    void process_error_texts();
+    void missing_tool_is_reported();
+    void deliberate_stop_is_silent_real_crash_is_not();
+};
+
+void tst_bootloader_output::detection_starts_flash_run()
+{
+    ToolDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.setScript("1:print Device found on port:4:2A:Unit\\r\\n\n1:hang\n2:exit 0\n"));
+    wired_controller w;
+    w.ctl.comport = "5";
+    w.ctl.filepath = "fw dir/new firmware.hex";
+
+    w.ctl.start_update();
+    QTRY_VERIFY(dir.runs().size() == 2 && w.idle());
+
+    QCOMPARE(dir.runs().at(0), QStringList({"-s", "5", "-M", "1000000", "-b"}));
+    QCOMPARE(dir.runs().at(1), QStringList({"-s", "5", "-M", "1000000", "-B", "2A", "-f",
+                                            "fw dir/new firmware.hex"}));
+    QCOMPARE(w.ctl.bootloader_version, QString("2A"));
+    QCOMPARE(w.ctl.device_name, QString("Unit"));
+    // Killing the waiting update run is our own doing and reports nothing.
+    QCOMPARE(w.shown(), QStringList({"Unit detected with bootloader version 2A\n"
+                                     "Now flashing with fw dir/new firmware.hex\n"}));
+    QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.white, w.ctl.white}));
+}
+
+void tst_bootloader_output::port_lists_add_up()
+{
+    ToolDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.setScript("1:print COM Numbers are:3:7\\r\\n\n"
+                          "2:print COM Numbers are:9\\r\\nTimeout!\\r\\n\n2:hang\n"));
+    wired_controller w;
+    // The window stops the tool as soon as a list refills its serial box; the rest
+    // of the chunk must still be acted on.
+    QObject::connect(&w.ctl, &bootloader::devicelist, [&w] { w.ctl.process.close(); });
+
+    w.ctl.list_ports();
+    QTRY_VERIFY(w.lists.count() == 1 && w.idle());
+    w.ctl.list_ports();
+    QTRY_VERIFY(w.lists.count() == 2 && w.idle());
+
+    QCOMPARE(w.lists.at(0).at(0).toStringList(), QStringList({"3", "7"}));
+    QCOMPARE(w.lists.at(1).at(0).toStringList(), QStringList({"3", "7", "9"}));
+    QCOMPARE(w.shown(), QStringList({comm_message}));
+    QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.red}));
+}
+
+void tst_bootloader_output::zero_byte_and_high_bytes_from_the_tool()
+{
+    ToolDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.setScript("print \\xb5Timeout!\\0Can not open comport\\r\\n\n"));
+    wired_controller w;
+
+    w.ctl.list_ports();
+    QTRY_VERIFY(w.texts.count() >= 1 && w.idle());
+
+    QCOMPARE(w.ctl.output, QStringLiteral("\u00b5Timeout!"));
+    QCOMPARE(w.shown(), QStringList({comm_message}));
+    QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.red}));
+}
+
+void tst_bootloader_output::process_error_texts_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("failed_to_start") << 0 << "Failed to start!";
+    QTest::newRow("crashed") << 1 << "Crashed!";
+    QTest::newRow("timed_out") << 2 << "Timed out!";
+    QTest::newRow("read_error") << 3 << "Read error!";
+    QTest::newRow("write_error") << 4 << "Write error!";
+    QTest::newRow("unknown_error") << 5 << "Unknown error!";
+    QTest::newRow("above_range") << 6 << "Unknown!";
+    QTest::newRow("negative") << -1 << "Unknown!";
+}
+
+void tst_bootloader_output::process_error_texts()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    wired_controller w;
+    w.ctl.errorslot(static_cast<QProcess::ProcessError>(code));
+    QCOMPARE(w.shown(), QStringList({"Error occured: ", text}));
+    QCOMPARE(w.colours.count(), 0);
+}
+
+void tst_bootloader_output::missing_tool_is_reported()
+{
+    ToolDir dir(ToolDir::NoTool);
+    QVERIFY(dir.isValid());
+    wired_controller w;
+    w.ctl.list_ports();
+    QTRY_COMPARE(w.shown(), QStringList({"Error occured: ", "Failed to start!"}));
+}
+
+void tst_bootloader_output::deliberate_stop_is_silent_real_crash_is_not()
+{
+    ToolDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.setScript("1:hang\n2:crash\n"));
+    wired_controller w;
+
+    w.ctl.list_ports();
+    QTRY_COMPARE(dir.runs().size(), 1);
+    w.ctl.process.close();
+    QVERIFY(w.idle());
+    QCOMPARE(w.texts.count(), 0);
+
+    // The next run really crashes; the deliberate stop must not hide that.
+    w.ctl.list_ports();
+    QTRY_VERIFY(w.texts.count() >= 2 && w.idle());
+    QCOMPARE(w.shown(), QStringList({"Error occured: ", "Crashed!"}));
+}
+
+QTEST_GUILESS_MAIN(tst_bootloader_output)
+#include "tst_bootloader_output.moc"

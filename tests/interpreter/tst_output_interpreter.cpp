@@ -1,0 +1,240 @@
+#include "message_catalogue.h"
+#include "output_interpreter.h"
+
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+const char comm_message[] =
+    "Communication error! Please ensure all cables are secure and in good repair!\n\n";
+
+// One line per reaction, "row kind value", so that a whole chunk's outcome
+// compares as one list and a mismatch shows what happened.
+QStringList describe(const QVector<tool_reaction> &reactions)
+{
+    static const char *const colours[] = {"green", "red", "white"};
+    QStringList out;
+    for (const tool_reaction &r : reactions) {
+        const QString row = QString::number(r.row);
+        switch (r.kind) {
+        case tool_reaction::add_ports:
+            out << row + " ports " + r.ports.join(',');
+            break;
+        case tool_reaction::show_text:
+            out << row + " text " + r.text;
+            break;
+        case tool_reaction::set_colour:
+            out << row + " colour " + colours[static_cast<int>(r.colour)];
+            break;
+        case tool_reaction::device_found:
+            out << row + " device " + r.version + '|' + r.name;
+            break;
+        }
+    }
+    return out;
+}
+
+// What a chunk holding nothing but `text` of catalogue row `row` must do.
+QStringList alone(const catalogue_row &row, const QString &text)
+{
+    const QString n = QString::number(row.number);
+    switch (row.effect) {
+    case row_effect::port_list:
+        return {n + " ports "};
+    case row_effect::success:
+        return {n + " colour green", n + " text Verify Progress 100%\r",
+                n + " text Upload Complete!\n"};
+    case row_effect::upload_starts:
+        return {n + " text Upload Progress   0%\n"};
+    case row_effect::verify_starts:
+        return {n + " text Upload Progress 100%\r", n + " text Upload complete, now verifying...\n",
+                n + " text Verify Progress  0%\n"};
+    case row_effect::progress:
+        return {n + " text " + text + '\r'};
+    case row_effect::waiting:
+        return {n + " text Please cycle power to the device" + text + '\r'};
+    case row_effect::device_found:
+        return {n + " device |"};
+    case row_effect::message:
+        return {n + " text " + row.message, n + " colour red"};
+    }
+    return {};
+}
+
+QString swap_case(QString text)
+{
+    for (QChar &c : text)
+        c = c.isUpper() ? c.toLower() : c.toUpper();
+    return text;
+}
+
+} // namespace
+
+class tst_output_interpreter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void catalogue_shape();
+    void every_text_fires_its_own_row_alone_data();
+    void every_text_fires_its_own_row_alone();
+    void letter_case_variant_fires_nothing_data();
+    void letter_case_variant_fires_nothing();
+    void chunks_data();
+    void chunks();
+    void decoding_data();
+    void decoding();
+};
+
+void tst_output_interpreter::catalogue_shape()
+{
+    int texts = 0;
+    QSet<QString> messages;
+    for (std::size_t i = 0; i < tool_catalogue.size(); ++i) {
+        const catalogue_row &row = tool_catalogue[i];
+        QCOMPARE(row.number, static_cast<int>(i) + 1);
+        QCOMPARE(row.message != nullptr, row.effect == row_effect::message);
+        for (const char *text : row.texts)
+            texts += text != nullptr;
+        if (row.message) {
+            QVERIFY2(QByteArray(row.message).endsWith("\n\n"), row.message);
+            messages.insert(QString::fromLatin1(row.message));
+        }
+    }
+    QCOMPARE(tool_catalogue.size(), std::size_t(23));
+    QCOMPARE(texts, 59);
+    QCOMPARE(messages.size(), 14);
+    for (int row : {10, 22})
+        QVERIFY(QByteArray(tool_catalogue[row - 1].message)
+                    .endsWith(QByteArray("from ") + maker_web_address + "!\n\n"));
+}
+
+void tst_output_interpreter::every_text_fires_its_own_row_alone_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+    for (const catalogue_row &row : tool_catalogue)
+        for (const char *text : row.texts)
+            if (text != nullptr)
+                QTest::addRow("row%d \"%s\"", row.number, text)
+                    << QString::fromLatin1(text) << alone(row, QString::fromLatin1(text));
+}
+
+void tst_output_interpreter::every_text_fires_its_own_row_alone()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+    QCOMPARE(describe(interpret_chunk(text)), expected);
+}
+
+void tst_output_interpreter::letter_case_variant_fires_nothing_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const catalogue_row &row : tool_catalogue)
+        for (const char *text : row.texts)
+            if (text != nullptr && swap_case(QString::fromLatin1(text)) != QLatin1String(text))
+                QTest::addRow("row%d \"%s\"", row.number, text)
+                    << swap_case(QString::fromLatin1(text));
+}
+
+void tst_output_interpreter::letter_case_variant_fires_nothing()
+{
+    QFETCH(QString, text);
+    QCOMPARE(describe(interpret_chunk(text)), QStringList());
+}
+
+void tst_output_interpreter::chunks_data()
+{
+    QTest::addColumn<QString>("chunk");
+    QTest::addColumn<QStringList>("expected");
+    const QString comm = QString::fromLatin1(comm_message);
+
+    QTest::newRow("empty") << QString() << QStringList();
+    QTest::newRow("unknown_line") << "Hello there\r\n" << QStringList();
+    QTest::newRow("success_then_timeout")
+        << "Reset send successful!\r\nTimeout!\r\n"
+        << QStringList{"2 colour green", "2 text Verify Progress 100%\r",
+                       "2 text Upload Complete!\n", "20 text " + comm, "20 colour red"};
+    QTest::newRow("rows_in_row_order_not_text_order")
+        << "Incorrect usage:\r\nCan not open comport\r\n"
+        << QStringList{"11 text This serial port is unusable. Please check that the serial port "
+                       "isn't being used by another program, and is installed correctly.\n\n",
+                       "11 colour red",
+                       "14 text Command line tool incompatible with this helper program. Please "
+                       "reinstall the latest upload program and try again!\n\n",
+                       "14 colour red"};
+    QTest::newRow("row_once_however_often")
+        << "Timeout!\r\nno stx char!\r\nTimeout!\r\nFlash Read fail!\r\n"
+        << QStringList{"20 text " + comm, "20 colour red"};
+    QTest::newRow("text_inside_longer_line")
+        << "xxTimeout!yy" << QStringList{"20 text " + comm, "20 colour red"};
+
+    QTest::newRow("ports_without_line_end") << "COM Numbers are:3:7" << QStringList{"1 ports 3,7"};
+    QTest::newRow("ports_crlf") << "COM Numbers are:3:7\r\n" << QStringList{"1 ports 3,7"};
+    QTest::newRow("ports_final_colon") << "COM Numbers are:3:7:\r\n" << QStringList{"1 ports 3,7"};
+    QTest::newRow("ports_marker_alone") << "COM Numbers are:\r\n" << QStringList{"1 ports "};
+    QTest::newRow("ports_stop_at_empty_field") << "COM Numbers are:3::7\r\n"
+                                               << QStringList{"1 ports 3"};
+    QTest::newRow("ports_colon_line_before_marker") << "Scanning: done\r\nCOM Numbers are:3:7\r\n"
+                                                    << QStringList{"1 ports 3,7"};
+    QTest::newRow("ports_line_then_error")
+        << "COM Numbers are:12\nchecksum error: 5\n"
+        << QStringList{"1 ports 12", "20 text " + comm, "20 colour red"};
+    QStringList many;
+    for (int i = 1; i <= 300; ++i)
+        many << QString::number(i);
+    QTest::newRow("ports_more_than_255") << "COM Numbers are:" + many.join(':') + "\r\n"
+                                         << QStringList{"1 ports " + many.mid(0, 255).join(',')};
+
+    QTest::newRow("upload_start_and_progress")
+        << "Now writing from 0x0000\r\nUpload Progress  42%\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b\b"
+        << QStringList{"3 text Upload Progress   0%\n", "5 text Upload Progress  42%\r"};
+    QTest::newRow("verify_start_and_progress")
+        << "Now verifying flash from 0x0000\r\nVerify Progress 12%\b\b\b\b"
+        << QStringList{"4 text Upload Progress 100%\r",
+                       "4 text Upload complete, now verifying...\n", "4 text Verify Progress  0%\n",
+                       "5 text Verify Progress 12%\r"};
+    QTest::newRow("progress_line_feed_no_backspace") << "Upload Progress\n"
+                                                     << QStringList{"5 text \r"};
+    QTest::newRow("waiting_dot_with_backspaces")
+        << ".   \b\b\b\b" << QStringList{"6 text Please cycle power to the device.   \r"};
+    QTest::newRow("waiting_after_other_line")
+        << "Searching\n... \b\b\b\bmore"
+        << QStringList{"6 text Please cycle power to the device... \r"};
+
+    QTest::newRow("device_port_version_name") << "Device found on port:4:2A:Unit\r\n"
+                                              << QStringList{"7 device 2A|Unit"};
+    QTest::newRow("device_name_only") << "Device found on port:Unit X\r\nnext line\r\n"
+                                      << QStringList{"7 device |Unit X"};
+    QTest::newRow("device_after_colon_line") << "Port: 4\r\nDevice found on port:4:2A:Unit\n"
+                                             << QStringList{"7 device 2A|Unit"};
+}
+
+void tst_output_interpreter::chunks()
+{
+    QFETCH(QString, chunk);
+    QFETCH(QStringList, expected);
+    QCOMPARE(describe(interpret_chunk(chunk)), expected);
+}
+
+void tst_output_interpreter::decoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("plain") << QByteArray("Timeout!\r\n") << "Timeout!\r\n";
+    QTest::newRow("zero_first") << QByteArray("\0Timeout!", 9) << QString();
+    QTest::newRow("zero_inside") << QByteArray("Time\0out!", 9) << "Time";
+    QTest::newRow("above_127") << QByteArray("\xb5\xe9\x80\xff")
+                               << QStringLiteral("\u00b5\u00e9\u0080\u00ff");
+}
+
+void tst_output_interpreter::decoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(decode_tool_output(bytes), text);
+}
+
+QTEST_GUILESS_MAIN(tst_output_interpreter)
+#include "tst_output_interpreter.moc"
