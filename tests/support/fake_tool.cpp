@@ -8,16 +8,24 @@
 //   hang         wait forever
 //   crash        abort the process
 //   exit CODE    exit with CODE
+//   repeat N TEXT  write TEXT (escapes as for print) N times, one write each
+//   random N SEED  write N pseudo-random bytes (zero bytes included), seeded
+//   exec PROGRAM   become PROGRAM with the same arguments (after recording them)
 //
 // The runs are counted, and a script line may be prefixed with "N:" so that it
 // applies to the N-th run only (counting from 1). Lines without a prefix apply
 // to every run.
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -124,6 +132,36 @@ int main(int argc, char **argv)
                 std::this_thread::sleep_for(std::chrono::seconds(1));
         } else if (command == "crash") {
             std::abort();
+        } else if (command == "repeat") {
+            const std::size_t blank = rest.find(' ');
+            const long count = std::atol(rest.substr(0, blank).c_str());
+            const std::string text =
+                blank == std::string::npos ? std::string() : unescape(rest.substr(blank + 1));
+            for (long i = 0; i < count; ++i) {
+                std::fwrite(text.data(), 1, text.size(), stdout);
+                std::fflush(stdout);
+            }
+        } else if (command == "random") {
+            const std::size_t blank = rest.find(' ');
+            long count = std::atol(rest.substr(0, blank).c_str());
+            std::uint64_t state = blank == std::string::npos
+                                      ? 1U
+                                      : std::strtoul(rest.substr(blank + 1).c_str(), nullptr, 10);
+            std::vector<char> block(4096);
+            while (count > 0) {
+                const std::size_t n = std::min<long>(count, static_cast<long>(block.size()));
+                for (std::size_t i = 0; i < n; ++i) {
+                    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+                    block[i] = static_cast<char>(state >> 56);
+                }
+                std::fwrite(block.data(), 1, n, stdout);
+                std::fflush(stdout);
+                count -= static_cast<long>(n);
+            }
+        } else if (command == "exec") {
+            argv[0] = const_cast<char *>(rest.c_str());
+            execv(rest.c_str(), argv);
+            return 127;
         } else if (command == "exit") {
             return std::atoi(rest.c_str());
         }

@@ -46,3 +46,13 @@ QList<QStringList> ToolDir::runs() const
     }
     return result;
 }
+
+bool ToolDir::installSimulator() const
+{
+    return QFile::copy(QString::fromUtf8(SIM_TOOL_PATH), m_dir.filePath("fwld-sim"));
+}
+
+bool ToolDir::copySimulatorFile(const QString &source, const QString &name) const
+{
+    return QFile::copy(QString::fromUtf8(SIM_SOURCE_DIR) + '/' + source, m_dir.filePath(name));
+}

@@ -32,6 +32,15 @@ public:
     // The command lines the fake tool was started with, oldest first.
     QList<QStringList> runs() const;
 
+    // Copies the stand-in tool into the directory as "fwld-sim", so that a fake
+    // tool with the script line "exec ./fwld-sim" records each run and then hands
+    // it to the stand-in.
+    bool installSimulator() const;
+
+    // Copies a file of the stand-in tool's source folder (device.txt, samples/...)
+    // into the directory under `name`.
+    bool copySimulatorFile(const QString &source, const QString &name) const;
+
     // Creates an empty marker file, which releases a fake tool waiting on it.
     bool touch(const QString &name) const { return writeFile(name, QByteArray()); }
 
