@@ -92,9 +92,8 @@ Result TestFwldSim::run(const ToolDir &dir, const QStringList &args, const QByte
 {
     Result result;
     QFile sample(QStringLiteral(SAMPLE_DEVICE_FILE));
-    const QByteArray library = device.isEmpty() && sample.open(QIODevice::ReadOnly)
-                                   ? sample.readAll()
-                                   : device;
+    const QByteArray library =
+        device.isEmpty() && sample.open(QIODevice::ReadOnly) ? sample.readAll() : device;
     if (library != "none" && !dir.writeFile("device.txt", library))
         return result;
     if (!dir.writeFile("fwld-sim.conf", quickSettings + conf))
@@ -121,8 +120,8 @@ void TestFwldSim::commandLines_data()
     QTest::addColumn<int>("exitCode");
 
     const QByteArray found = "Device found on port:4:2A:VM100 Sensor Unit\r\n";
-    QTest::newRow("port_list_default") << QStringList{"-t"} << QByteArray()
-                                       << QByteArray("COM Numbers are:3:4\r\n") << true << 0;
+    QTest::newRow("port_list_default")
+        << QStringList{"-t"} << QByteArray() << QByteArray("COM Numbers are:3:4\r\n") << true << 0;
     QTest::newRow("port_list_configured")
         << QStringList{"-t"} << QByteArray("ports = 1, 7 12:9\n")
         << QByteArray("COM Numbers are:1:7:12:9\r\n") << true << 0;
@@ -137,24 +136,24 @@ void TestFwldSim::commandLines_data()
         << waitArgs << QByteArray("device_appears_after_ms=80\n")
         << QByteArray("....\b\b\b\b.   \b\b\b\b..  \b\b\b\b... \b\b\b\b") << false << 0;
     QTest::newRow("conf_junk_keeps_defaults")
-        << waitArgs << QByteArray("nonsense\nports=x\ndevice_name=a:b\nwait_limit_ms=-1\n")
-        << found << true << 0;
+        << waitArgs << QByteArray("nonsense\nports=x\ndevice_name=a:b\nwait_limit_ms=-1\n") << found
+        << true << 0;
 
     const QByteArray usage = "Incorrect usage:";
     QTest::newRow("no_arguments") << QStringList() << QByteArray() << usage << false << 2;
     QTest::newRow("unknown_option") << QStringList{"-x"} << QByteArray() << usage << false << 2;
     QTest::newRow("upper_case_T") << QStringList{"-T"} << QByteArray() << usage << false << 2;
-    QTest::newRow("port_list_extra") << QStringList{"-t", "-t"} << QByteArray() << usage << false
-                                     << 2;
-    QTest::newRow("wait_without_b") << QStringList{"-s", "4", "-M", "1000000"} << QByteArray()
-                                    << usage << false << 2;
-    QTest::newRow("options_reordered") << QStringList{"-M", "1000000", "-s", "4", "-b"}
-                                       << QByteArray() << usage << false << 2;
+    QTest::newRow("port_list_extra")
+        << QStringList{"-t", "-t"} << QByteArray() << usage << false << 2;
+    QTest::newRow("wait_without_b")
+        << QStringList{"-s", "4", "-M", "1000000"} << QByteArray() << usage << false << 2;
+    QTest::newRow("options_reordered")
+        << QStringList{"-M", "1000000", "-s", "4", "-b"} << QByteArray() << usage << false << 2;
     QTest::newRow("flash_without_f")
         << QStringList{"-s", "4", "-M", "1000000", "-B", "2A", "fw.hex"} << QByteArray() << usage
         << false << 2;
-    QTest::newRow("flash_extra_argument") << flashArgs() + QStringList{"-v"} << QByteArray()
-                                          << usage << false << 2;
+    QTest::newRow("flash_extra_argument")
+        << flashArgs() + QStringList{"-v"} << QByteArray() << usage << false << 2;
 }
 
 void TestFwldSim::commandLines()
@@ -197,9 +196,9 @@ void TestFwldSim::goodFiles_data()
         << QString("fw.hex") << QByteArray("0x0000 to 0xFFFF");
     QTest::newRow("same_bytes_twice") << dataRecords(0, 32) + dataRecords(0, 16) + endRecord
                                       << QString("fw.hex") << QByteArray("0x0000 to 0x001F");
-    QTest::newRow("flash_and_eeprom") << dataRecords(0, 16) + linear(0x81) +
-                                             dataRecords(0, 16) + endRecord
-                                      << QString("fw.hex") << QByteArray("0x0000 to 0x81000F");
+    QTest::newRow("flash_and_eeprom")
+        << dataRecords(0, 16) + linear(0x81) + dataRecords(0, 16) + endRecord << QString("fw.hex")
+        << QByteArray("0x0000 to 0x81000F");
     QTest::newRow("odd_path_characters")
         << goodHex() << QString::fromUtf8("my \"fw\" v1;$x (2) \xc3\xa4.hex")
         << QByteArray("0x0000 to 0x02FF");
@@ -269,8 +268,7 @@ void TestFwldSim::badFiles_data()
     };
     QTest::newRow("missing_file") << QByteArray() << QString("missing.hex") << QString("2A")
                                   << QByteArray("Failed to open file!");
-    QTest::newRow("directory") << QByteArray() << QString("adir") << QString("2A")
-                               << readFailure;
+    QTest::newRow("directory") << QByteArray() << QString("adir") << QString("2A") << readFailure;
     row("empty_file", "", readFailure);
     row("blank_lines_only", "\r\n \r\n", readFailure);
     row("end_record_only", endRecord, readFailure);
@@ -336,34 +334,33 @@ void TestFwldSim::faultTable_data()
         QTest::newRow(tag) << args << conf << goodHex() << none << false << expected << exitCode;
     };
 
-    QTest::newRow("row08_record_is_directory") << waitArgs << none << none << none << true
-                                               << QByteArrayList{"failed to make debug file!",
-                                                                 found} << 0;
+    QTest::newRow("row08_record_is_directory")
+        << waitArgs << none << none << none << true
+        << QByteArrayList{"failed to make debug file!", found} << 0;
     row("row08_fault", waitArgs, "fault=debug_file", {"failed to make debug file!", found}, 0);
-    row("row09_illegal_name", flashArgs("fw|1.hex"), none,
-        {"Please enter a valid input filename!"}, 1);
+    row("row09_illegal_name", flashArgs("fw|1.hex"), none, {"Please enter a valid input filename!"},
+        1);
     row("row10_empty_version", flashArgs("fw.hex", ""), none,
         {"Please specify bootloader version in hex"}, 1);
     row("row10_unknown_version", flashArgs("fw.hex", "2c"), none,
         {"Could not find entry for version 2c"}, 1);
     row("row10_unsupported", flashArgs("fw.hex", "1F"), none, {"Bootloader unsupported"}, 1);
-    row("row11_port_not_listed", {"-s", "7", "-M", "1000000", "-b"}, none,
-        {"Can not open comport"}, 1);
+    row("row11_port_not_listed", {"-s", "7", "-M", "1000000", "-b"}, none, {"Can not open comport"},
+        1);
     row("row11_bad_speed", {"-s", "4", "-M", "fast", "-b"}, none, {"Can not open comport"}, 1);
     row("row12_device_elsewhere", waitArgs, "device_port=3\nwait_limit_ms=50",
         {"timeout trying to find bootloader!"}, 1);
     row("row12_device_too_late", waitArgs, "device_appears_after_ms=300\nwait_limit_ms=50",
         {"timeout trying to find bootloader!"}, 1);
-    QTest::newRow("row13_no_device_file") << flashArgs() << none << goodHex()
-                                          << QByteArray("none") << false
-                                          << QByteArrayList{"failed to get device file!"} << 1;
+    QTest::newRow("row13_no_device_file")
+        << flashArgs() << none << goodHex() << QByteArray("none") << false
+        << QByteArrayList{"failed to get device file!"} << 1;
     row("row14_usage", {"-b"}, none, {"Incorrect usage:"}, 2);
     row("row15_empty_port", {"-s", "", "-M", "1000000", "-b"}, none,
         {"Please specify a serial port, with -s"}, 1);
-    QTest::newRow("row16_record_is_directory") << flashArgs() << none << goodHex() << none << true
-                                               << QByteArrayList{"Could not open serial output "
-                                                                 "file!",
-                                                                 done} << 0;
+    const QByteArrayList recordRefused{"Could not open serial output file!", done};
+    QTest::newRow("row16_record_is_directory")
+        << flashArgs() << none << goodHex() << none << true << recordRefused << 0;
     row("row17_write_error", flashArgs(), "fault=write_error",
         {"Error writing to serial_communication_record.txt", done}, 0);
     row("row17_eeprom_output", flashArgs(), "fault=eeprom_output",
@@ -378,19 +375,29 @@ void TestFwldSim::faultTable_data()
                           "Now writing from 0x7F00 to 0x7FFF", done}
         << 0;
     QTest::newRow("row19_below_flash_start")
-        << flashArgs("fw.hex", "2B") << none << dataRecords(0x700, 512) + endRecord << none
-        << false
+        << flashArgs("fw.hex", "2B") << none << dataRecords(0x700, 512) + endRecord << none << false
         << QByteArrayList{"Truncating lower range limit to lower range of writable flash",
                           "Now writing from 0x0800 to 0x08FF", done}
         << 0;
-    const char *const comm[] = {
-        "read at word address %d fail!", "send reset failed!", "Timeout!", "no stx char!",
-        "no second stx char!", "no ending char!", "checksum error: ", "Write command send failed",
-        "EEProm write command receive failed!", "Flash write command receive failed!",
-        "Erase command receive failed!", "Erase command send failed",
-        "EEPROM Read command send failed", "EEPROM Read command receive failed!",
-        "Flash Read command receive failed!", "Flash Read command send failed",
-        "Version command send failed", "Flash Read fail!", "Written flash ends at word address "};
+    const char *const comm[] = {"read at word address %d fail!",
+                                "send reset failed!",
+                                "Timeout!",
+                                "no stx char!",
+                                "no second stx char!",
+                                "no ending char!",
+                                "checksum error: ",
+                                "Write command send failed",
+                                "EEProm write command receive failed!",
+                                "Flash write command receive failed!",
+                                "Erase command receive failed!",
+                                "Erase command send failed",
+                                "EEPROM Read command send failed",
+                                "EEPROM Read command receive failed!",
+                                "Flash Read command receive failed!",
+                                "Flash Read command send failed",
+                                "Version command send failed",
+                                "Flash Read fail!",
+                                "Written flash ends at word address "};
     for (int i = 0; i < 19; ++i)
         row(qPrintable(QString("row20_comm_%1").arg(i + 1)), flashArgs(),
             "fault=comm:" + QByteArray::number(i + 1), {comm[i]}, 1);
@@ -399,9 +406,9 @@ void TestFwldSim::faultTable_data()
         {"Timeout!"}, 1);
     row("row21_no_file_name", flashArgs(""), none, {"No file name specified"}, 1);
     row("row22_missing_file", flashArgs("gone.hex"), none, {"Failed to open file!"}, 1);
-    QTest::newRow("row23_size_zero") << flashArgs() << none << goodHex()
-                                     << QByteArray("2A 0 VM100 Sensor Unit\n") << false
-                                     << QByteArrayList{"size cannot be 0!"} << 1;
+    QTest::newRow("row23_size_zero")
+        << flashArgs() << none << goodHex() << QByteArray("2A 0 VM100 Sensor Unit\n") << false
+        << QByteArrayList{"size cannot be 0!"} << 1;
     QTest::newRow("row23_bootloader_takes_all")
         << flashArgs() << none << goodHex() << QByteArray("2a 0x800 start=0x800 VM100\n") << false
         << QByteArrayList{"size cannot be 0!"} << 1;

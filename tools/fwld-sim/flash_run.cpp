@@ -6,9 +6,7 @@
 #include "texts.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -19,7 +17,8 @@ enum class Phase { Connect, Write, Verify, Reset };
 
 Phase phase_of(const std::string &text)
 {
-    static const struct {
+    static const struct
+    {
         const char *text;
         Phase phase;
     } phases[] = {
@@ -61,23 +60,29 @@ struct Placement
 bool place(const HexImage &image, const DeviceEntry &device, Placement &placed, std::string &error)
 {
     bool had_flash = false;
-    for (const auto &[address, value] : image) {
-        if (address >= eeprom_base) {
-            if (address - eeprom_base >= device.eeprom_size) {
-                error = format("%s EEPROM data at offset 0x%X, the device holds %u bytes",
+    for (const auto &[page_address, page] : image) {
+        for (std::uint32_t i = 0; i < page_size; ++i) {
+            if (!page.used[i])
+                continue;
+            const std::uint32_t address = page_address + i;
+            if (address >= eeprom_base) {
+                if (address - eeprom_base >= device.eeprom_size) {
+                    error =
+                        format("%s EEPROM data at offset 0x%X, the device holds %u bytes",
                                texts::eeprom_exceeded, address - eeprom_base, device.eeprom_size);
-                return false;
+                    return false;
+                }
+                set_byte(placed.eeprom, address, page.bytes[i]);
+                continue;
             }
-            placed.eeprom[address] = value;
-            continue;
+            had_flash = true;
+            if (address < device.flash_start)
+                placed.dropped_low = true;
+            else if (address >= device.flash_size)
+                placed.dropped_high = true;
+            else
+                set_byte(placed.flash, address, page.bytes[i]);
         }
-        had_flash = true;
-        if (address < device.flash_start)
-            placed.dropped_low = true;
-        else if (address >= device.flash_size)
-            placed.dropped_high = true;
-        else
-            placed.flash[address] = value;
     }
     if (had_flash && placed.flash.empty()) {
         error = format("%s no data between 0x%04X and 0x%04X", texts::flash_exceeded,
@@ -87,39 +92,48 @@ bool place(const HexImage &image, const DeviceEntry &device, Placement &placed, 
     return true;
 }
 
+std::uint32_t first_used(const HexPage &page)
+{
+    std::uint32_t i = 0;
+    while (i + 1 < page_size && !page.used[i])
+        ++i;
+    return i;
+}
+
+std::uint32_t last_used(const HexPage &page)
+{
+    std::uint32_t i = page_size - 1;
+    while (i > 0 && !page.used[i])
+        --i;
+    return i;
+}
+
 // One write or read command: the file's bytes that fall into one page of the device.
 struct Block
 {
     bool eeprom;
-    HexImage::const_iterator first;
-    HexImage::const_iterator last;
-};
+    std::uint32_t address;
+    const HexPage *page;
 
-const std::uint32_t page_size = 256;
+    std::uint32_t first() const { return address + first_used(*page); }
+    std::uint32_t last() const { return address + last_used(*page); }
+    unsigned checksum() const
+    {
+        unsigned sum = 0;
+        for (std::uint32_t i = 0; i < page_size; ++i)
+            sum += page->used[i] ? page->bytes[i] : 0;
+        return sum & 0xFF;
+    }
+};
 
 std::vector<Block> blocks_of(const Placement &placed)
 {
     std::vector<Block> blocks;
-    for (const HexImage *memory : {&placed.flash, &placed.eeprom}) {
-        auto it = memory->begin();
-        while (it != memory->end()) {
-            const std::uint32_t page = it->first / page_size;
-            Block block{memory == &placed.eeprom, it, it};
-            while (block.last != memory->end() && block.last->first / page_size == page)
-                ++block.last;
-            it = block.last;
-            blocks.push_back(block);
-        }
-    }
+    for (const auto &[address, page] : placed.flash)
+        blocks.push_back(Block{false, address, &page});
+    for (const auto &[address, page] : placed.eeprom)
+        blocks.push_back(Block{true, address, &page});
     return blocks;
-}
-
-unsigned checksum_of(const Block &block)
-{
-    unsigned sum = 0;
-    for (auto it = block.first; it != block.last; ++it)
-        sum += it->second;
-    return sum & 0xFF;
 }
 
 // The simulated device: erased flash and EEPROM read as 0xFF.
@@ -138,8 +152,20 @@ public:
     // Flash programming can only clear bits of an erased cell.
     void write(const Block &block)
     {
-        for (auto it = block.first; it != block.last; ++it)
-            cell(block.eeprom, it->first) &= it->second;
+        for (std::uint32_t i = 0; i < page_size; ++i)
+            if (block.page->used[i])
+                cell(block.eeprom, block.address + i) &= block.page->bytes[i];
+    }
+
+    // The address of the first byte that does not hold what the block wrote, or none.
+    bool verify(const Block &block, std::uint32_t &bad_address)
+    {
+        for (std::uint32_t i = 0; i < page_size; ++i) {
+            bad_address = block.address + i;
+            if (block.page->used[i] && cell(block.eeprom, bad_address) != block.page->bytes[i])
+                return false;
+        }
+        return true;
     }
 
     const std::vector<std::uint8_t> &flash() const { return m_flash; }
@@ -152,11 +178,13 @@ private:
 class FlashRun
 {
 public:
-    FlashRun(const Settings &settings) : m_settings(settings) {}
+    explicit FlashRun(const Settings &settings) : m_settings(settings) {}
     int run(const std::string &port, const std::string &speed, const std::string &version,
             const std::string &file);
 
 private:
+    bool prepare(const std::string &port_text, const std::string &version_text,
+                 const std::string &file, DeviceEntry &entry, Placement &placed);
     bool comm_fault(Phase phase, std::uint32_t address);
     void progress(const char *label, std::size_t done, std::size_t total, int &shown);
     bool write_all(const std::vector<Block> &blocks, Device &device);
@@ -167,63 +195,74 @@ private:
     TrafficRecord m_record;
 };
 
-int FlashRun::run(const std::string &port_text, const std::string &speed,
-                  const std::string &version_text, const std::string &file)
+// Everything the tool checks before it touches the port: the command line's values,
+// the device library and the firmware file. Prints the tool's text for the first defect.
+bool FlashRun::prepare(const std::string &port_text, const std::string &version_text,
+                       const std::string &file, DeviceEntry &entry, Placement &placed)
 {
-    if (m_settings.fault.kind == Fault::DebugFile || !m_record.open(false))
-        console::line(texts::serial_output_failed);
-    m_record.log("flash: -s " + port_text + " -M " + speed + " -B " + version_text + " -f " +
-                 file);
     if (port_text.empty()) {
         console::line(texts::no_port);
-        return 1;
+        return false;
     }
     if (file.empty()) {
         console::line(texts::no_file_name);
-        return 1;
+        return false;
     }
     if (!valid_file_name(file)) {
         console::line(texts::bad_file_name);
-        return 1;
+        return false;
     }
 
     std::uint32_t version = 0;
-    if (!parse_hex(version_text, version)) {
+    const bool prefixed = version_text.size() > 2 && version_text[0] == '0' &&
+                          (version_text[1] == 'x' || version_text[1] == 'X');
+    if (!parse_hex(prefixed ? version_text.substr(2) : version_text, version)) {
         console::line(texts::version_not_hex);
-        return 1;
+        return false;
     }
-    DeviceEntry entry;
     switch (find_device(version, entry)) {
     case Lookup::Found:
         break;
     case Lookup::NoFile:
         console::line(texts::no_device_file);
-        return 1;
+        return false;
     case Lookup::NoEntry:
         console::line(std::string(texts::no_version_entry) + " " + version_text);
-        return 1;
+        return false;
     case Lookup::Unsupported:
         console::line(texts::unsupported);
-        return 1;
+        return false;
     case Lookup::SizeZero:
         console::line(texts::size_zero);
-        return 1;
+        return false;
     }
 
     HexImage image;
     std::string error;
-    Placement placed;
     if (!read_hex_file(to_path(file), image, error) || !place(image, entry, placed, error)) {
         console::line(error);
-        return 1;
+        return false;
     }
-    image.clear();
+    // Warnings only: what fits is still written.
     if (placed.dropped_low)
         console::line(texts::truncating_low);
     if (placed.dropped_high) {
         console::line(format("%s0x%04X", texts::truncating_high, entry.flash_size));
         console::line(texts::too_much_data);
     }
+    return true;
+}
+
+int FlashRun::run(const std::string &port_text, const std::string &speed,
+                  const std::string &version_text, const std::string &file)
+{
+    if (m_settings.fault.kind == Fault::DebugFile || !m_record.open(false))
+        console::line(texts::serial_output_failed);
+    m_record.log("flash: -s " + port_text + " -M " + speed + " -B " + version_text + " -f " + file);
+    DeviceEntry entry;
+    Placement placed;
+    if (!prepare(port_text, version_text, file, entry, placed))
+        return 1;
 
     unsigned long port = 0;
     if (!open_port(m_settings, port_text, speed, port, m_record))
@@ -238,8 +277,8 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
     m_record.log("< VERSION " + m_settings.bootloader_version);
 
     const std::vector<Block> blocks = blocks_of(placed);
-    const std::uint32_t low = blocks.front().first->first;
-    const std::uint32_t high = std::prev(blocks.back().last)->first;
+    const std::uint32_t low = blocks.front().first();
+    const std::uint32_t high = blocks.back().last();
     Device device(entry);
     m_record.log(format("> ERASE 0x%04X..0x%04X", entry.flash_start, entry.flash_size - 1));
     m_record.log("< ACK");
@@ -302,11 +341,11 @@ bool FlashRun::write_all(const std::vector<Block> &blocks, Device &device)
     int shown = 0;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const Block &block = blocks[i];
-        const std::uint32_t address = block.first->first;
+        const std::uint32_t address = block.first();
         if (i == middle) {
             switch (m_settings.fault.kind) {
             case Fault::CrashWhileWriting:
-                std::abort();
+                crash();
             case Fault::Hang:
                 hang();
             case Fault::WriteError:
@@ -322,8 +361,7 @@ bool FlashRun::write_all(const std::vector<Block> &blocks, Device &device)
         }
         m_record.log(format("> WRITE %s 0x%04X %u bytes, checksum 0x%02X",
                             block.eeprom ? "EEPROM" : "FLASH", address,
-                            static_cast<unsigned>(std::distance(block.first, block.last)),
-                            checksum_of(block)));
+                            static_cast<unsigned>(block.page->used.count()), block.checksum()));
         device.write(block);
         m_record.log("< ACK");
         // A cell that does not take its value, found again by the verification.
@@ -339,18 +377,16 @@ bool FlashRun::verify_all(const std::vector<Block> &blocks, Device &device)
     int shown = 0;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const Block &block = blocks[i];
-        if (i == blocks.size() / 2 && comm_fault(Phase::Verify, block.first->first))
+        if (i == blocks.size() / 2 && comm_fault(Phase::Verify, block.first()))
             return false;
-        m_record.log(format("> READ %s 0x%04X", block.eeprom ? "EEPROM" : "FLASH",
-                            block.first->first));
-        for (auto it = block.first; it != block.last; ++it) {
-            if (device.cell(block.eeprom, it->first) != it->second) {
-                m_record.log(format("< mismatch at 0x%04X", it->first));
-                console::line(format("%s0x%04X", texts::verify_fail, it->first));
-                return false;
-            }
+        m_record.log(format("> READ %s 0x%04X", block.eeprom ? "EEPROM" : "FLASH", block.first()));
+        std::uint32_t bad = 0;
+        if (!device.verify(block, bad)) {
+            m_record.log(format("< mismatch at 0x%04X", bad));
+            console::line(format("%s0x%04X", texts::verify_fail, bad));
+            return false;
         }
-        m_record.log(format("< DATA, checksum 0x%02X", checksum_of(block)));
+        m_record.log(format("< DATA, checksum 0x%02X", block.checksum()));
         progress(texts::verify_progress, i + 1, blocks.size(), shown);
     }
     return true;
@@ -362,8 +398,10 @@ void FlashRun::save_image(const Placement &placed, const Device &device)
     if (m_settings.image_file.empty() || placed.flash.empty())
         return;
     const auto &flash = device.flash();
-    const std::uint32_t first = placed.flash.begin()->first;
-    const std::uint32_t last = placed.flash.rbegin()->first;
+    const std::uint32_t first =
+        placed.flash.begin()->first + first_used(placed.flash.begin()->second);
+    const std::uint32_t last =
+        placed.flash.rbegin()->first + last_used(placed.flash.rbegin()->second);
     std::ofstream out(to_path(m_settings.image_file), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(flash.data() + first), last - first + 1);
     if (!out)

@@ -57,8 +57,8 @@ bool HexReader::read_byte(std::uint8_t &byte)
 // the text with the mark, and the details follow in brackets for a human reader.
 bool HexReader::reject(const char *reason, std::string &error) const
 {
-    error = format("%s (line %d, record address 0x%04X: %s)", texts::line_rejected,
-                   m_line_number, m_offset, reason);
+    error = format("%s (line %d, record address 0x%04X: %s)", texts::line_rejected, m_line_number,
+                   m_offset, reason);
     return false;
 }
 
@@ -66,14 +66,12 @@ bool HexReader::store(const std::vector<std::uint8_t> &data, std::string &error)
 {
     for (std::size_t i = 0; i < data.size(); ++i) {
         // Segment addressing wraps inside its 64 KiB segment; linear addressing runs on.
-        const std::uint32_t address =
-            m_segmented ? m_base + ((m_offset + i) & 0xFFFFu)
-                        : static_cast<std::uint32_t>(m_base + m_offset + i);
-        const auto known = m_image.find(address);
-        if (known != m_image.end() && known->second != data[i])
+        const std::uint32_t address = m_segmented
+                                          ? m_base + ((m_offset + i) & 0xFFFFu)
+                                          : static_cast<std::uint32_t>(m_base + m_offset + i);
+        if (!set_byte(m_image, address, data[i]))
             return reject(format("gives address 0x%X a second, different value", address).c_str(),
                           error);
-        m_image[address] = data[i];
     }
     return true;
 }
@@ -153,6 +151,17 @@ bool HexReader::take_line(const std::string &raw, std::string &error)
 }
 
 } // namespace
+
+bool set_byte(HexImage &image, std::uint32_t address, std::uint8_t value)
+{
+    HexPage &page = image[address - address % page_size];
+    const std::uint32_t index = address % page_size;
+    if (page.used[index])
+        return page.bytes[index] == value;
+    page.used[index] = true;
+    page.bytes[index] = value;
+    return true;
+}
 
 bool read_hex_file(const std::filesystem::path &path, HexImage &image, std::string &error)
 {

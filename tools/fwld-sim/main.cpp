@@ -11,6 +11,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// shellapi.h needs the types of windows.h, so it must not be sorted before it.
 #include <shellapi.h>
 #endif
 

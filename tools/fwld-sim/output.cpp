@@ -3,7 +3,6 @@
 #include "texts.h"
 
 #include <chrono>
-#include <cstdlib>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -18,9 +17,6 @@ void setup()
 {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
-#endif
-#ifdef _MSC_VER
-    _set_abort_behavior(0, _WRITE_ABORT_MSG | _CALL_REPORTFAULT);
 #endif
 }
 

@@ -8,8 +8,7 @@
 // leaves in one write and is flushed at once.
 namespace console {
 
-// Binary standard output on Windows, so "\r\n" is not widened to "\r\r\n", and no
-// C runtime dialog when the tool aborts on purpose.
+// Binary standard output on Windows, so "\r\n" is not widened to "\r\r\n".
 void setup();
 
 // The text and the tool's line end, "\r\n".

@@ -5,12 +5,33 @@
 #include "texts.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/resource.h>
+#endif
 
 void hang()
 {
     for (;;)
         std::this_thread::sleep_for(std::chrono::seconds(1));
+}
+
+void crash()
+{
+#ifdef _WIN32
+    // abort() ends a Windows process with exit code 3, which a parent cannot tell from
+    // an ordinary failure; an exception status is what a real crash leaves behind.
+    TerminateProcess(GetCurrentProcess(), 0xC0000409);
+#else
+    // A demo directory should not fill up with core files.
+    const rlimit no_core{0, 0};
+    setrlimit(RLIMIT_CORE, &no_core);
+#endif
+    std::abort();
 }
 
 int port_list_run(const Settings &settings)

@@ -14,6 +14,8 @@ int flash_run(const Settings &settings, const std::string &port, const std::stri
               const std::string &version, const std::string &file);
 
 [[noreturn]] void hang();
+// Ends the process the way a crash does, so that the parent sees a crash and not an exit.
+[[noreturn]] void crash();
 
 // Checks the port and speed as opening the serial port would, printing the tool's text
 // when they cannot be used.

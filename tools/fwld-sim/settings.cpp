@@ -75,7 +75,8 @@ bool fits_detection_line(const std::string &text)
 
 bool parse_fault(const std::string &text, Fault &fault)
 {
-    static const struct {
+    static const struct
+    {
         const char *name;
         Fault::Kind kind;
     } names[] = {
@@ -171,7 +172,8 @@ Settings load_settings()
             continue;
         const std::size_t equals = line.find('=');
         const std::string key = trimmed(line.substr(0, equals));
-        const std::string value = equals == std::string::npos ? "" : trimmed(line.substr(equals + 1));
+        const std::string value =
+            equals == std::string::npos ? "" : trimmed(line.substr(equals + 1));
         if (equals == std::string::npos || !apply(settings, key, value))
             std::fprintf(stderr, "%s line %d ignored: %s\n", settings_file_name, number,
                          line.c_str());

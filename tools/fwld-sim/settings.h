@@ -10,14 +10,14 @@ struct Fault
 {
     enum Kind {
         None,
-        HangAtStart,    // any run: prints nothing and never ends
-        Hang,           // flash run: stops half-way through writing, never ends
+        HangAtStart, // any run: prints nothing and never ends
+        Hang,        // flash run: stops half-way through writing, never ends
         CrashWhileWriting,
-        Comm,           // flash run: a communication failure, text in `text`
-        VerifyFail,     // a flash cell that does not take its value
-        WriteError,     // the disk refuses a write to the traffic record
-        EepromOutput,   // the EEPROM data cannot be appended to its output file
-        DebugFile,      // the traffic record cannot be created
+        Comm,         // flash run: a communication failure, text in `text`
+        VerifyFail,   // a flash cell that does not take its value
+        WriteError,   // the disk refuses a write to the traffic record
+        EepromOutput, // the EEPROM data cannot be appended to its output file
+        DebugFile,    // the traffic record cannot be created
     };
     Kind kind = None;
     std::string text;
