@@ -18,6 +18,9 @@ void setup()
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
+    // The C library writes text longer than its buffer in pieces; a buffer larger than
+    // any line keeps each line in one write.
+    std::setvbuf(stdout, nullptr, _IOFBF, 64 * 1024);
 }
 
 static void write_all(const std::string &text)
