@@ -133,7 +133,7 @@ void TestFwldSim::commandLines_data()
         << QByteArray("device_port=3\ndevice_name=Test Rig\nbootloader_version=2B\n")
         << QByteArray("Device found on port:3:2B:Test Rig\r\n") << true << 0;
     QTest::newRow("wait_prints_dot_groups")
-        << waitArgs << QByteArray("device_appears_after_ms=80\n")
+        << waitArgs << QByteArray("device_appears_after_ms=300\n")
         << QByteArray("....\b\b\b\b.   \b\b\b\b..  \b\b\b\b... \b\b\b\b") << false << 0;
     QTest::newRow("conf_junk_keeps_defaults")
         << waitArgs << QByteArray("nonsense\nports=x\ndevice_name=a:b\nwait_limit_ms=-1\n") << found
