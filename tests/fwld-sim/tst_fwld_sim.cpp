@@ -1,0 +1,460 @@
+#include "tool_dir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+const char quickSettings[] = "progress_delay_ms=0\nphase_delay_ms=0\ndot_interval_ms=10\n"
+                             "device_appears_after_ms=0\n";
+const char endRecord[] = ":00000001FF\r\n";
+
+// One Intel HEX record with a correct checksum.
+QByteArray record(int type, int address, const QByteArray &data)
+{
+    QByteArray bytes;
+    bytes.append(char(data.size())).append(char(address >> 8)).append(char(address & 0xFF));
+    bytes.append(char(type)).append(data);
+    int sum = 0;
+    for (char c : bytes)
+        sum += uchar(c);
+    bytes.append(char(-sum & 0xFF));
+    return ':' + bytes.toHex().toUpper() + "\r\n";
+}
+
+// `size` bytes from `address` on, sixteen to a record, without the end record.
+QByteArray dataRecords(int address, int size)
+{
+    QByteArray records;
+    for (int offset = 0; offset < size; offset += 16) {
+        QByteArray data;
+        for (int i = offset; i < qMin(size, offset + 16); ++i)
+            data.append(char(i * 7));
+        records += record(0, address + offset, data);
+    }
+    return records;
+}
+
+// Three pages of flash, so that faults in the middle of writing have a middle.
+QByteArray goodHex()
+{
+    return dataRecords(0, 768) + endRecord;
+}
+
+QByteArray linear(int upper)
+{
+    return record(4, 0, QByteArray(1, char(upper >> 8)) + char(upper & 0xFF));
+}
+
+QStringList flashArgs(const QString &file = "fw.hex", const QString &version = "2A")
+{
+    return {"-s", "4", "-M", "1000000", "-B", version, "-f", file};
+}
+
+const QStringList waitArgs{"-s", "4", "-M", "1000000", "-b"};
+
+struct Result
+{
+    QByteArray out;
+    int exitCode = -1;
+    bool crashed = false;
+};
+
+} // namespace
+
+class TestFwldSim : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Puts the device library and the settings in place and runs the tool to its end.
+    Result run(const ToolDir &dir, const QStringList &args, const QByteArray &conf,
+               const QByteArray &device = QByteArray());
+
+private slots:
+    void commandLines_data();
+    void commandLines();
+    void goodFiles_data();
+    void goodFiles();
+    void objcopyImageOver64KiB();
+    void badFiles_data();
+    void badFiles();
+    void faultTable_data();
+    void faultTable();
+    void hangNeverEnds();
+};
+
+Result TestFwldSim::run(const ToolDir &dir, const QStringList &args, const QByteArray &conf,
+                        const QByteArray &device)
+{
+    Result result;
+    QFile sample(QStringLiteral(SAMPLE_DEVICE_FILE));
+    const QByteArray library =
+        device.isEmpty() && sample.open(QIODevice::ReadOnly) ? sample.readAll() : device;
+    if (library != "none" && !dir.writeFile("device.txt", library))
+        return result;
+    if (!dir.writeFile("fwld-sim.conf", quickSettings + conf))
+        return result;
+    QProcess tool;
+    tool.setWorkingDirectory(dir.path());
+    tool.start(dir.filePath("fwld.exe"), args);
+    if (!tool.waitForFinished(60000)) {
+        tool.kill();
+        tool.waitForFinished();
+    }
+    result.out = tool.readAllStandardOutput();
+    result.crashed = tool.exitStatus() == QProcess::CrashExit;
+    result.exitCode = result.crashed ? -1 : tool.exitCode();
+    return result;
+}
+
+void TestFwldSim::commandLines_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("conf");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<int>("exitCode");
+
+    const QByteArray found = "Device found on port:4:2A:VM100 Sensor Unit\r\n";
+    QTest::newRow("port_list_default")
+        << QStringList{"-t"} << QByteArray() << QByteArray("COM Numbers are:3:4\r\n") << true << 0;
+    QTest::newRow("port_list_configured")
+        << QStringList{"-t"} << QByteArray("ports = 1, 7 12:9\n")
+        << QByteArray("COM Numbers are:1:7:12:9\r\n") << true << 0;
+    QTest::newRow("port_list_empty") << QStringList{"-t"} << QByteArray("ports=\n")
+                                     << QByteArray("COM Numbers are:\r\n") << true << 0;
+    QTest::newRow("wait_device_on_last_port") << waitArgs << QByteArray() << found << true << 0;
+    QTest::newRow("wait_configured_device")
+        << QStringList{"-s", "3", "-M", "115200", "-b"}
+        << QByteArray("device_port=3\ndevice_name=Test Rig\nbootloader_version=2B\n")
+        << QByteArray("Device found on port:3:2B:Test Rig\r\n") << true << 0;
+    QTest::newRow("wait_prints_dot_groups")
+        << waitArgs << QByteArray("device_appears_after_ms=300\n")
+        << QByteArray("....\b\b\b\b.   \b\b\b\b..  \b\b\b\b... \b\b\b\b") << false << 0;
+    QTest::newRow("conf_junk_keeps_defaults")
+        << waitArgs << QByteArray("nonsense\nports=x\ndevice_name=a:b\nwait_limit_ms=-1\n") << found
+        << true << 0;
+
+    const QByteArray usage = "Incorrect usage:";
+    QTest::newRow("no_arguments") << QStringList() << QByteArray() << usage << false << 2;
+    QTest::newRow("unknown_option") << QStringList{"-x"} << QByteArray() << usage << false << 2;
+    QTest::newRow("upper_case_T") << QStringList{"-T"} << QByteArray() << usage << false << 2;
+    QTest::newRow("port_list_extra")
+        << QStringList{"-t", "-t"} << QByteArray() << usage << false << 2;
+    QTest::newRow("wait_without_b")
+        << QStringList{"-s", "4", "-M", "1000000"} << QByteArray() << usage << false << 2;
+    QTest::newRow("options_reordered")
+        << QStringList{"-M", "1000000", "-s", "4", "-b"} << QByteArray() << usage << false << 2;
+    QTest::newRow("flash_without_f")
+        << QStringList{"-s", "4", "-M", "1000000", "-B", "2A", "fw.hex"} << QByteArray() << usage
+        << false << 2;
+    QTest::newRow("flash_extra_argument")
+        << flashArgs() + QStringList{"-v"} << QByteArray() << usage << false << 2;
+}
+
+void TestFwldSim::commandLines()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, conf);
+    QFETCH(QByteArray, expected);
+    QFETCH(bool, exact);
+    QFETCH(int, exitCode);
+
+    ToolDir dir(ToolDir::SimulatedTool);
+    QVERIFY(dir.isValid());
+    const Result result = run(dir, args, conf);
+    if (exact)
+        QCOMPARE(result.out, expected);
+    else
+        QVERIFY2(result.out.contains(expected), result.out.constData());
+    QCOMPARE(result.exitCode, exitCode);
+}
+
+void TestFwldSim::goodFiles_data()
+{
+    QTest::addColumn<QByteArray>("hex");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("range");
+
+    QTest::newRow("plain") << goodHex() << QString("fw.hex") << QByteArray("0x0000 to 0x02FF");
+    QTest::newRow("lower_case_lf_blank_lines")
+        << dataRecords(0x100, 20).toLower().replace("\r\n", "\n\n") + ":00000001ff"
+        << QString("fw.hex") << QByteArray("0x0100 to 0x0113");
+    QTest::newRow("extended_linear")
+        << linear(1) + dataRecords(0x10, 16) + record(5, 0, QByteArray(4, '\0')) + endRecord
+        << QString("fw.hex") << QByteArray("0x10010 to 0x1001F");
+    QTest::newRow("extended_segment")
+        << record(2, 0, QByteArray("\x10\x00", 2)) + dataRecords(0x20, 16) +
+               record(3, 0, QByteArray(4, '\0')) + endRecord
+        << QString("fw.hex") << QByteArray("0x10020 to 0x1002F");
+    QTest::newRow("segment_offset_wraps")
+        << record(2, 0, QByteArray(2, '\0')) + record(0, 0xFFF8, QByteArray(16, 'x')) + endRecord
+        << QString("fw.hex") << QByteArray("0x0000 to 0xFFFF");
+    QTest::newRow("same_bytes_twice") << dataRecords(0, 32) + dataRecords(0, 16) + endRecord
+                                      << QString("fw.hex") << QByteArray("0x0000 to 0x001F");
+    QTest::newRow("flash_and_eeprom")
+        << dataRecords(0, 16) + linear(0x81) + dataRecords(0, 16) + endRecord << QString("fw.hex")
+        << QByteArray("0x0000 to 0x81000F");
+    QTest::newRow("odd_path_characters")
+        << goodHex() << QString::fromUtf8("my \"fw\" v1;$x (2) \xc3\xa4.hex")
+        << QByteArray("0x0000 to 0x02FF");
+}
+
+void TestFwldSim::goodFiles()
+{
+    QFETCH(QByteArray, hex);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, range);
+
+    ToolDir dir(ToolDir::SimulatedTool);
+    QVERIFY(dir.writeFile(file, hex));
+    const Result result = run(dir, flashArgs(dir.filePath(file)), QByteArray());
+    QVERIFY2(result.out.contains("Now writing from " + range + "\r\n"), result.out.constData());
+    QVERIFY(result.out.contains("Now verifying flash from " + range + "\r\n"));
+    QVERIFY(result.out.contains("Upload Progress 100%" + QByteArray(20, '\b')));
+    QVERIFY(result.out.contains("Verify Progress 100%" + QByteArray(20, '\b')));
+    QVERIFY(result.out.endsWith("Reset send successful!\r\n"));
+    QCOMPARE(result.out.count("\n"), result.out.count("\r\n"));
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(QFile::exists(dir.filePath("serial_communication_record.txt")));
+}
+
+void TestFwldSim::objcopyImageOver64KiB()
+{
+    ToolDir dir(ToolDir::SimulatedTool);
+    QByteArray image(70000, Qt::Uninitialized);
+    QRandomGenerator random(20240607);
+    for (char &byte : image)
+        byte = char(random.bounded(256));
+    QVERIFY(dir.writeFile("image.bin", image));
+    QProcess objcopy;
+    objcopy.setWorkingDirectory(dir.path());
+    objcopy.start(QStringLiteral(OBJCOPY_PATH),
+                  {"-I", "binary", "-O", "ihex", "image.bin", "image.hex"});
+    QVERIFY2(objcopy.waitForFinished(30000), qPrintable(objcopy.errorString()));
+    QCOMPARE(objcopy.exitCode(), 0);
+    QFile hex(dir.filePath("image.hex"));
+    QVERIFY(hex.open(QIODevice::ReadOnly));
+    QVERIFY(hex.readAll().contains(":02000002")); // the data crosses 64 KiB
+
+    const Result result = run(dir, flashArgs("image.hex"), "image_file=written.bin\n");
+    QVERIFY2(result.out.contains("Now writing from 0x0000 to 0x1116F\r\n"), result.out.constData());
+    QVERIFY(result.out.endsWith("Reset send successful!\r\n"));
+    QCOMPARE(result.exitCode, 0);
+    QFile written(dir.filePath("written.bin"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll() == image);
+}
+
+void TestFwldSim::badFiles_data()
+{
+    QTest::addColumn<QByteArray>("hex");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QByteArray readFailure = "hex file read failure!";
+    const QByteArray rejected = "Line at address  %x rejected";
+    const QByteArray conv = "Byte conv error?!";
+    const QByteArray checksumConv = "Byte conv error on checksum?!";
+    const QByteArray one = dataRecords(0, 1);
+    auto row = [](const char *tag, const QByteArray &hex, const QByteArray &expected,
+                  const QString &version = "2A") {
+        QTest::newRow(tag) << hex << QString("fw.hex") << version << expected;
+    };
+    QTest::newRow("missing_file") << QByteArray() << QString("missing.hex") << QString("2A")
+                                  << QByteArray("Failed to open file!");
+    QTest::newRow("directory") << QByteArray() << QString("adir") << QString("2A") << readFailure;
+    row("empty_file", "", readFailure);
+    row("blank_lines_only", "\r\n \r\n", readFailure);
+    row("end_record_only", endRecord, readFailure);
+    row("no_end_record", one, "No end of file reached?");
+    row("not_a_record", one + "hello\r\n" + endRecord, rejected);
+    row("bad_checksum", ":0100000055AB\r\n" + QByteArray(endRecord), rejected);
+    row("unknown_type_06", one + record(6, 0, "") + endRecord, rejected);
+    row("end_record_with_data", one + record(1, 0, "x"), rejected);
+    row("linear_address_three_bytes", record(4, 0, "abc") + one + endRecord, rejected);
+    row("start_linear_two_bytes", one + record(5, 0, "ab") + endRecord, rejected);
+    row("extra_characters", ":0100000055AA00\r\n" + QByteArray(endRecord), rejected);
+    row("record_after_end", endRecord + one, rejected);
+    row("conflicting_data", one + record(0, 0, "\x7F") + endRecord, rejected);
+    row("line_without_end", ":" + QByteArray(5000, 'A'), rejected);
+    row("non_hex_count", ":G100000055AA\r\n" + QByteArray(endRecord), conv);
+    row("non_hex_data", ":01000000ZZAA\r\n" + QByteArray(endRecord), conv);
+    row("data_cut_short", ":04000000AABB\r\n" + QByteArray(endRecord), conv);
+    row("checksum_missing", ":0100000055\r\n" + QByteArray(endRecord), checksumConv);
+    row("checksum_not_hex", ":0100000055QQ\r\n" + QByteArray(endRecord), checksumConv);
+    row("linear_high_byte", ":02000004QQ00FA\r\n" + one + endRecord,
+        "could not read high address high byte?");
+    row("segment_high_byte_cut", ":02000002\r\n" + one + endRecord,
+        "could not read high address high byte?");
+    row("linear_low_byte", ":0200000400QQFA\r\n" + one + endRecord,
+        "could not read high address low byte?");
+    row("flash_all_beyond_device", linear(2) + one + endRecord, "FLASH data range exceeded,");
+    row("flash_all_below_start", one + endRecord, "FLASH data range exceeded,", "2B");
+    row("eeprom_beyond_device", linear(0x81) + dataRecords(0x3F8, 16) + endRecord,
+        "EEPROM data range exceeded,");
+}
+
+void TestFwldSim::badFiles()
+{
+    QFETCH(QByteArray, hex);
+    QFETCH(QString, file);
+    QFETCH(QString, version);
+    QFETCH(QByteArray, expected);
+
+    ToolDir dir(ToolDir::SimulatedTool);
+    QVERIFY(file != "fw.hex" || dir.writeFile(file, hex));
+    QVERIFY(file != "adir" || QDir(dir.path()).mkdir(file));
+    const Result result = run(dir, flashArgs(file, version), QByteArray());
+    QVERIFY2(result.out.startsWith(expected), result.out.constData());
+    QVERIFY(!result.out.contains("Now writing from "));
+    QCOMPARE(result.exitCode, 1);
+}
+
+void TestFwldSim::faultTable_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("conf");
+    QTest::addColumn<QByteArray>("hex");
+    QTest::addColumn<QByteArray>("device");
+    QTest::addColumn<bool>("recordIsDirectory");
+    QTest::addColumn<QByteArrayList>("expected");
+    QTest::addColumn<int>("exitCode"); // -1: the tool crashes
+
+    const QByteArray found = "Device found on port:4:2A:VM100 Sensor Unit\r\n";
+    const QByteArray done = "Reset send successful!\r\n";
+    const QByteArray none; // the sample device library, the good firmware file
+    auto row = [&](const char *tag, const QStringList &args, const QByteArray &conf,
+                   const QByteArrayList &expected, int exitCode) {
+        QTest::newRow(tag) << args << conf << goodHex() << none << false << expected << exitCode;
+    };
+
+    QTest::newRow("row08_record_is_directory")
+        << waitArgs << none << none << none << true
+        << QByteArrayList{"failed to make debug file!", found} << 0;
+    row("row08_fault", waitArgs, "fault=debug_file", {"failed to make debug file!", found}, 0);
+    row("row09_illegal_name", flashArgs("fw|1.hex"), none, {"Please enter a valid input filename!"},
+        1);
+    row("row10_empty_version", flashArgs("fw.hex", ""), none,
+        {"Please specify bootloader version in hex"}, 1);
+    row("row10_unknown_version", flashArgs("fw.hex", "2c"), none,
+        {"Could not find entry for version 2c"}, 1);
+    row("row10_unsupported", flashArgs("fw.hex", "1F"), none, {"Bootloader unsupported"}, 1);
+    row("row11_port_not_listed", {"-s", "7", "-M", "1000000", "-b"}, none, {"Can not open comport"},
+        1);
+    row("row11_bad_speed", {"-s", "4", "-M", "fast", "-b"}, none, {"Can not open comport"}, 1);
+    row("row12_device_elsewhere", waitArgs, "device_port=3\nwait_limit_ms=50",
+        {"timeout trying to find bootloader!"}, 1);
+    row("row12_device_too_late", waitArgs, "device_appears_after_ms=300\nwait_limit_ms=50",
+        {"timeout trying to find bootloader!"}, 1);
+    QTest::newRow("row13_no_device_file")
+        << flashArgs() << none << goodHex() << QByteArray("none") << false
+        << QByteArrayList{"failed to get device file!"} << 1;
+    row("row14_usage", {"-b"}, none, {"Incorrect usage:"}, 2);
+    row("row15_empty_port", {"-s", "", "-M", "1000000", "-b"}, none,
+        {"Please specify a serial port, with -s"}, 1);
+    const QByteArrayList recordRefused{"Could not open serial output file!", done};
+    QTest::newRow("row16_record_is_directory")
+        << flashArgs() << none << goodHex() << none << true << recordRefused << 0;
+    row("row17_write_error", flashArgs(), "fault=write_error",
+        {"Error writing to serial_communication_record.txt", done}, 0);
+    row("row17_eeprom_output", flashArgs(), "fault=eeprom_output",
+        {"Could not open output file to append eeprom data!"}, 1);
+    row("row18_verify_fail", flashArgs(), "fault=verify_fail", {"verify fail at row address "}, 1);
+    QTest::newRow("row19_beyond_flash_end")
+        << flashArgs("fw.hex", "2B") << none << dataRecords(0x7F00, 512) + endRecord << none
+        << false
+        << QByteArrayList{"Hex file defines memory unreachable. Truncating at address 0x8000",
+                          "This file specifies more data than the current device can hold. "
+                          "The firmware may not behave as expected.",
+                          "Now writing from 0x7F00 to 0x7FFF", done}
+        << 0;
+    QTest::newRow("row19_below_flash_start")
+        << flashArgs("fw.hex", "2B") << none << dataRecords(0x700, 512) + endRecord << none << false
+        << QByteArrayList{"Truncating lower range limit to lower range of writable flash",
+                          "Now writing from 0x0800 to 0x08FF", done}
+        << 0;
+    const char *const comm[] = {"read at word address %d fail!",
+                                "send reset failed!",
+                                "Timeout!",
+                                "no stx char!",
+                                "no second stx char!",
+                                "no ending char!",
+                                "checksum error: ",
+                                "Write command send failed",
+                                "EEProm write command receive failed!",
+                                "Flash write command receive failed!",
+                                "Erase command receive failed!",
+                                "Erase command send failed",
+                                "EEPROM Read command send failed",
+                                "EEPROM Read command receive failed!",
+                                "Flash Read command receive failed!",
+                                "Flash Read command send failed",
+                                "Version command send failed",
+                                "Flash Read fail!",
+                                "Written flash ends at word address "};
+    for (int i = 0; i < 19; ++i)
+        row(qPrintable(QString("row20_comm_%1").arg(i + 1)), flashArgs(),
+            "fault=comm:" + QByteArray::number(i + 1), {comm[i]}, 1);
+    row("row20_comm_by_text", flashArgs(), "fault=comm:no ending char!", {"no ending char!"}, 1);
+    row("row20_no_device_on_port", {"-s", "3", "-M", "1000000", "-B", "2A", "-f", "fw.hex"}, none,
+        {"Timeout!"}, 1);
+    row("row21_no_file_name", flashArgs(""), none, {"No file name specified"}, 1);
+    row("row22_missing_file", flashArgs("gone.hex"), none, {"Failed to open file!"}, 1);
+    QTest::newRow("row23_size_zero")
+        << flashArgs() << none << goodHex() << QByteArray("2A 0 VM100 Sensor Unit\n") << false
+        << QByteArrayList{"size cannot be 0!"} << 1;
+    QTest::newRow("row23_bootloader_takes_all")
+        << flashArgs() << none << goodHex() << QByteArray("2a 0x800 start=0x800 VM100\n") << false
+        << QByteArrayList{"size cannot be 0!"} << 1;
+    row("crash_while_writing", flashArgs(), "fault=crash_while_writing",
+        {"Now writing from 0x0000 to 0x02FF"}, -1);
+}
+
+void TestFwldSim::faultTable()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, conf);
+    QFETCH(QByteArray, hex);
+    QFETCH(QByteArray, device);
+    QFETCH(bool, recordIsDirectory);
+    QFETCH(QByteArrayList, expected);
+    QFETCH(int, exitCode);
+
+    ToolDir dir(ToolDir::SimulatedTool);
+    QVERIFY(dir.writeFile("fw.hex", hex));
+    QVERIFY(!recordIsDirectory || QDir(dir.path()).mkdir("serial_communication_record.txt"));
+    const Result result = run(dir, args, conf + "\n", device);
+    for (const QByteArray &text : expected)
+        QVERIFY2(result.out.contains(text), (text + " not in: " + result.out).constData());
+    QCOMPARE(result.exitCode, exitCode);
+    if (exitCode == 1)
+        QVERIFY(!result.out.contains("Reset send successful!"));
+}
+
+void TestFwldSim::hangNeverEnds()
+{
+    ToolDir dir(ToolDir::SimulatedTool);
+    QVERIFY(dir.writeFile("fw.hex", goodHex()));
+    QVERIFY(dir.writeFile("fwld-sim.conf", quickSettings + QByteArray("fault=hang\n")));
+    QVERIFY(dir.writeFile("device.txt", "2A 131072 VM100 Sensor Unit\n"));
+    QProcess tool;
+    tool.setWorkingDirectory(dir.path());
+    tool.start(dir.filePath("fwld.exe"), flashArgs());
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += tool.readAllStandardOutput()).contains("Upload Progress"),
+                             20000);
+    // Nothing signals "will never end"; a quiet half second past the last figure stands in.
+    QVERIFY(!tool.waitForFinished(500));
+    QVERIFY(tool.readAllStandardOutput().isEmpty());
+    tool.kill();
+    QVERIFY(tool.waitForFinished(10000));
+}
+
+QTEST_GUILESS_MAIN(TestFwldSim)
+#include "tst_fwld_sim.moc"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+
+// The data of an Intel HEX file at the addresses the file gives it (extended segment
+// and linear addresses applied), in pages of 256 bytes. Pages keep a file with data
+// scattered over the whole address space to a small multiple of its size in memory.
+const std::uint32_t page_size = 256;
+
+struct HexPage
+{
+    std::array<std::uint8_t, page_size> bytes{};
+    std::bitset<page_size> used;
+};
+
+// Keyed by the address of the page's first byte.
+using HexImage = std::map<std::uint32_t, HexPage>;
+
+// Reads and checks the whole file. On a defect returns false with `error` set to the
+// line the tool prints for it, which starts with one of the tool's file texts.
+bool read_hex_file(const std::filesystem::path &path, HexImage &image, std::string &error);
+
+// Puts one byte in place; false when the address already holds a different value.
+bool set_byte(HexImage &image, std::uint32_t address, std::uint8_t value);

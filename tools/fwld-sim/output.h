@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Standard output the way the update program reads it: it looks at each chunk it
+// receives on its own and never joins chunks, so every line and every progress figure
+// leaves in one write and is flushed at once.
+namespace console {
+
+// Binary standard output on Windows, so "\r\n" is not widened to "\r\r\n".
+void setup();
+
+// The text and the tool's line end, "\r\n".
+void line(const std::string &text);
+
+// The text followed by as many backspaces as it has characters, so that a terminal
+// shows the next figure in its place.
+void figure(const std::string &text);
+
+} // namespace console
+
+// The record of the simulated serial traffic, "serial_communication_record.txt". It is
+// a help for debugging, not part of the update: when it cannot be written the tool
+// says so once and goes on without it.
+class TrafficRecord
+{
+public:
+    TrafficRecord() = default;
+    ~TrafficRecord();
+    TrafficRecord(const TrafficRecord &) = delete;
+    TrafficRecord &operator=(const TrafficRecord &) = delete;
+
+    // Starts a fresh record (truncate) or adds to the one of the same update (append).
+    bool open(bool truncate);
+    void log(const std::string &text);
+    // Behaves as if the disk had refused the next write; used by the write_error fault.
+    void break_next_write() { m_broken = true; }
+
+private:
+    void fail();
+
+    std::FILE *m_file = nullptr;
+    bool m_broken = false;
+};
+
+extern const char record_file_name[];

@@ -1,0 +1,76 @@
+#pragma once
+
+// The tool's own output texts. The update program recognises them by exact substring
+// search, so blanks, punctuation and odd spelling are part of the contract.
+namespace texts {
+
+const char usage[] = "Incorrect usage:";
+const char port_list[] = "COM Numbers are:";
+const char device_found[] = "Device found on port:";
+const char no_port[] = "Please specify a serial port, with -s";
+const char cannot_open_port[] = "Can not open comport";
+const char find_timeout[] = "timeout trying to find bootloader!";
+
+const char debug_file_failed[] = "failed to make debug file!";
+const char serial_output_failed[] = "Could not open serial output file!";
+const char error_writing_to[] = "Error writing to ";
+const char eeprom_output_failed[] = "Could not open output file to append eeprom data!";
+
+const char no_file_name[] = "No file name specified";
+const char bad_file_name[] = "Please enter a valid input filename!";
+const char version_not_hex[] = "Please specify bootloader version in hex";
+const char no_version_entry[] = "Could not find entry for version";
+const char unsupported[] = "Bootloader unsupported";
+const char no_device_file[] = "failed to get device file!";
+const char size_zero[] = "size cannot be 0!";
+
+const char open_failed[] = "Failed to open file!";
+const char read_failed[] = "hex file read failure!";
+const char line_rejected[] = "Line at address  %x rejected";
+const char no_eof[] = "No end of file reached?";
+const char high_byte[] = "could not read high address high byte?";
+const char low_byte[] = "could not read high address low byte?";
+const char byte_conv[] = "Byte conv error?!";
+const char checksum_conv[] = "Byte conv error on checksum?!";
+const char flash_exceeded[] = "FLASH data range exceeded,";
+const char eeprom_exceeded[] = "EEPROM data range exceeded,";
+
+const char truncating_high[] = "Hex file defines memory unreachable. Truncating at address ";
+const char truncating_low[] = "Truncating lower range limit to lower range of writable flash";
+const char too_much_data[] = "This file specifies more data than the current device can hold. "
+                             "The firmware may not behave as expected.";
+
+const char writing_from[] = "Now writing from ";
+const char verifying_from[] = "Now verifying flash from ";
+const char upload_progress[] = "Upload Progress";
+const char verify_progress[] = "Verify Progress";
+const char verify_fail[] = "verify fail at row address ";
+const char reset_ok[] = "Reset send successful!";
+
+const char timeout[] = "Timeout!";
+
+// Communication failures, in the order the numbered form of the "comm" fault uses.
+const char *const comm_errors[] = {
+    "read at word address %d fail!",
+    "send reset failed!",
+    timeout,
+    "no stx char!",
+    "no second stx char!",
+    "no ending char!",
+    "checksum error: ",
+    "Write command send failed",
+    "EEProm write command receive failed!",
+    "Flash write command receive failed!",
+    "Erase command receive failed!",
+    "Erase command send failed",
+    "EEPROM Read command send failed",
+    "EEPROM Read command receive failed!",
+    "Flash Read command receive failed!",
+    "Flash Read command send failed",
+    "Version command send failed",
+    "Flash Read fail!",
+    "Written flash ends at word address ",
+};
+const int comm_error_count = sizeof comm_errors / sizeof comm_errors[0];
+
+} // namespace texts
