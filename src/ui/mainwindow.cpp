@@ -25,8 +25,8 @@ const int window_height = 269;
 // The Load File entry reads "Load File...."; any entry holding this opens the dialog.
 const char load_file_marker[] = "Load File...";
 const char dialog_caption[] = QT_TRANSLATE_NOOP("MainWindow", "Open Firmware File...");
-const char dialog_filters[] = QT_TRANSLATE_NOOP("MainWindow",
-                                                "All Files (*);;Firmware Files (*.hex)");
+const char dialog_filters[] =
+    QT_TRANSLATE_NOOP("MainWindow", "All Files (*);;Firmware Files (*.hex)");
 const char dialog_selected_filter[] = "Firmware Files (*.hex)";
 
 const char no_flash_file[] = "No flash file specified yet!";
@@ -38,8 +38,7 @@ const int update_separator_lines = 14;
 
 MainWindow::MainWindow(QWidget *parent)
     : MainWindow(program::controller(), program::status_timer(), parent)
-{
-}
+{}
 
 MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), controller(controller),
@@ -62,8 +61,7 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     // Both made before list_ports() below, whose answer travels through them.
     connect(&controller, SIGNAL(devicelist(QStringList)), this,
             SLOT(update_device_box(QStringList)));
-    connect(&controller.process, SIGNAL(readyReadStandardOutput()), &controller,
-            SLOT(textready()));
+    connect(&controller.process, SIGNAL(readyReadStandardOutput()), &controller, SLOT(textready()));
 
     setFixedSize(window_width, window_height);
     fit_caption_fonts();

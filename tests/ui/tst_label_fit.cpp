@@ -7,8 +7,7 @@
 Q_DECLARE_METATYPE(std::optional<int>)
 
 namespace QTest {
-template<>
-char *toString(const std::optional<int> &size)
+template <> char *toString(const std::optional<int> &size)
 {
     return size ? QTest::toString(*size) : qstrdup("keep the font");
 }

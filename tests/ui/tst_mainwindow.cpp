@@ -185,8 +185,8 @@ void MainWindowTest::startup_caption_fonts()
                              .value_or(11);
     const int after_height_step =
         label_fit::height_fitted_point_size(
-            label_3->height(), QFontMetrics(QFont(form_font.family(), expected, QFont::Bold)).height(),
-            expected)
+            label_3->height(),
+            QFontMetrics(QFont(form_font.family(), expected, QFont::Bold)).height(), expected)
             .value_or(expected);
 
     QCOMPARE(label_3->font().pointSize(), after_height_step);
@@ -206,8 +206,8 @@ void MainWindowTest::port_list_data()
 
     QTest::newRow("ports_3_and_7_select_last")
         << QStringList() << QStringList{"3", "7"} << QStringList{"COM3", "COM7"} << "7";
-    QTest::newRow("single_port_12") << QStringList() << QStringList{"12"} << QStringList{"COM12"}
-                                    << "12";
+    QTest::newRow("single_port_12")
+        << QStringList() << QStringList{"12"} << QStringList{"COM12"} << "12";
     QTest::newRow("new_list_replaces_old")
         << QStringList{"1", "2"} << QStringList{"5"} << QStringList{"COM5"} << "5";
     QTest::newRow("empty_after_non_empty_clears_port")

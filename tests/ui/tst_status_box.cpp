@@ -121,8 +121,7 @@ void StatusBoxTest::progress_replaces_first_visual_line_of_wrapped_paragraph()
     const QString text = rig.status_box()->document()->firstBlock().text();
     QVERIFY(text.startsWith('P'));
     const QString rest = text.mid(1);
-    QVERIFY2(rest.trimmed().size() >= long_line.size() - first_line_length - 1,
-             qPrintable(text));
+    QVERIFY2(rest.trimmed().size() >= long_line.size() - first_line_length - 1, qPrintable(text));
     QVERIFY(long_line.endsWith(rest));
 }
 

@@ -26,8 +26,7 @@ struct WindowRig
         window = std::make_unique<MainWindow>(controller, timer);
     }
 
-    template<typename T>
-    T *widget(const char *name) const
+    template <typename T> T *widget(const char *name) const
     {
         return window->findChild<T *>(QLatin1String(name));
     }
