@@ -42,13 +42,15 @@ struct DialogSeen
 
 // Answers the modal open-file dialog from the event loop it runs: picks `path`,
 // or cancels when `path` is empty. Tries again until the dialog is up.
-void answer_file_dialog(const QString &path, DialogSeen *seen, int attempts_left = 500)
+// `guard` ends the attempts when the caller is done, whether or not a dialog came.
+void answer_file_dialog(QObject *guard, const QString &path, DialogSeen *seen,
+                        int attempts_left = 500)
 {
-    QTimer::singleShot(10, [=] {
+    QTimer::singleShot(10, guard, [=] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         if (!dialog) {
             if (attempts_left > 0)
-                answer_file_dialog(path, seen, attempts_left - 1);
+                answer_file_dialog(guard, path, seen, attempts_left - 1);
             return;
         }
         seen->opened = true;
@@ -76,7 +78,8 @@ void answer_file_dialog(const QString &path, DialogSeen *seen, int attempts_left
 DialogSeen load_through_dialog(WindowRig &rig, const QString &path)
 {
     DialogSeen seen;
-    answer_file_dialog(path, &seen);
+    QObject guard;
+    answer_file_dialog(&guard, path, &seen);
     rig.firmware_box()->setCurrentIndex(rig.firmware_box()->findText(load_file));
     return seen;
 }
@@ -238,10 +241,11 @@ void MainWindowTest::port_change_stops_running_tool()
 {
     WindowRig rig({"fw.hex"}, "hang\n");
     QVERIFY(rig.ready);
-    // Waiting for the tool's own record of its start, not just for the process:
-    // a tool killed before it wrote the record would leave none.
+    // Waiting for the tool's own record of its start as well as for the process:
+    // a tool killed before it wrote the record would leave none, and the record
+    // may be there before QProcess has taken note of the start.
     QTRY_COMPARE(rig.dir.runs(), Runs{{"-t"}});
-    QCOMPARE(rig.controller.process.state(), QProcess::Running);
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::Running);
 
     // The port list ends the port-list run, which would otherwise hold the process.
     emit rig.controller.devicelist({"3", "7"});
@@ -249,7 +253,7 @@ void MainWindowTest::port_change_stops_running_tool()
 
     press_update(rig);
     QTRY_COMPARE(rig.dir.runs(), (Runs{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}));
-    QCOMPARE(rig.controller.process.state(), QProcess::Running);
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::Running);
 
     rig.serial_box()->setCurrentIndex(0);
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
