@@ -1,24 +1,194 @@
 #include "mainwindow.h"
 
 #include "bootloader.h"
+#include "label_fit.h"
 #include "program_objects.h"
+#include "status_box.h"
 #include "ui_mainwindow.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFont>
+#include <QFontMetrics>
+#include <QTextCursor>
 #include <QTimer>
+
+namespace {
+
+const char firmware_pattern[] = "*.hex";
+const char working_directory[] = "./";
+const int status_interval_ms = 400;
+const int window_width = 565;
+const int window_height = 269;
+
+// The Load File entry reads "Load File...."; any entry holding this opens the dialog.
+const char load_file_marker[] = "Load File...";
+const char dialog_caption[] = QT_TRANSLATE_NOOP("MainWindow", "Open Firmware File...");
+const char dialog_filters[] =
+    QT_TRANSLATE_NOOP("MainWindow", "All Files (*);;Firmware Files (*.hex)");
+const char dialog_selected_filter[] = "Firmware Files (*.hex)";
+
+const char no_flash_file[] = "No flash file specified yet!";
+const char cycle_power_prompt[] = "Please cycle power to the device....";
+// Keeps the earlier runs' text well below the new run's first lines.
+const int update_separator_lines = 14;
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : MainWindow(program::controller(), program::status_timer(), parent)
-{
-}
+{}
 
 MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), controller(controller),
       status_timer(status_timer)
 {
+    // The form connects the on_... slots by name at its end, so they come before
+    // every connection below.
     ui->setupUi(this);
+
+    connect(&controller.process, SIGNAL(errorOccurred(QProcess::ProcessError)), &controller,
+            SLOT(errorslot(QProcess::ProcessError)));
+    connect(&controller, SIGNAL(textreadysig(QString)), this, SLOT(insert_text(QString)));
+    connect(&controller, SIGNAL(changecolour(QColor)), this,
+            SLOT(change_Status_textbox_color(QColor)));
+    // Made after the by-name connection of the same signal: the window's handler
+    // opens the dialog at the firmware path as it stood before the change, and
+    // only then does the controller take the new entry.
+    connect(ui->Firmware_combobox, SIGNAL(currentIndexChanged(QString)), &controller,
+            SLOT(filepathupdate(QString)));
+    // Both made before list_ports() below, whose answer travels through them.
+    connect(&controller, SIGNAL(devicelist(QStringList)), this,
+            SLOT(update_device_box(QStringList)));
+    connect(&controller.process, SIGNAL(readyReadStandardOutput()), &controller, SLOT(textready()));
+
+    setFixedSize(window_width, window_height);
+    fit_caption_fonts();
+    fill_firmware_box();
+
+    status_timer.setInterval(status_interval_ms);
+    connect(&status_timer, SIGNAL(timeout()), this, SLOT(update_text_now()));
+    status_timer.start();
+
+    controller.list_ports();
 }
 
 MainWindow::~MainWindow()
 {
     delete ui;
+}
+
+void MainWindow::fit_caption_fonts()
+{
+    // label_3 carries the longest caption in the narrowest box, so it decides
+    // for all the captions; the status box follows groupBox_2's font.
+    const QLabel *label = ui->label_3;
+    if (const auto size = label_fit::width_fitted_point_size(
+            label->width(), label->fontMetrics().horizontalAdvance(label->text()),
+            label->font().pointSizeF()))
+        set_caption_point_size(*size);
+    // Measured again: the width step may just have changed the font.
+    if (const auto size = label_fit::height_fitted_point_size(
+            label->height(), label->fontMetrics().height(), label->font().pointSizeF()))
+        set_caption_point_size(*size);
+}
+
+void MainWindow::set_caption_point_size(int point_size)
+{
+    QFont font = ui->label_3->font();
+    font.setPointSizeF(point_size);
+    ui->label_3->setFont(font);
+    ui->label_4->setFont(font);
+    ui->groupBox_2->setFont(font);
+}
+
+void MainWindow::fill_firmware_box()
+{
+    const QStringList filters{QString::fromLatin1(firmware_pattern)};
+    const QDir dir(QString::fromLatin1(working_directory));
+    QComboBox *box = ui->Firmware_combobox;
+    box->insertSeparator(1);
+
+    const QStringList names = dir.entryList(filters);
+    if (names.isEmpty())
+        return;
+    box->insertItems(1, names);
+    // Selected before the placeholder goes, so the first file reaches the
+    // controller through the firmware box's own signal.
+    box->setCurrentIndex(1);
+    box->removeItem(0);
+}
+
+void MainWindow::update_device_box(QStringList list)
+{
+    for (QString &entry : list)
+        entry.prepend(QLatin1String("COM"));
+    QComboBox *box = ui->serial_combobox;
+    box->clear();
+    box->addItems(list);
+    box->setCurrentIndex(box->count() - 1);
+}
+
+void MainWindow::change_Status_textbox_color(QColor color)
+{
+    status_box::set_background(*ui->Status_textbox, color);
+}
+
+void MainWindow::insert_text(QString statusstring)
+{
+    text_queue.append(status_box::entries(statusstring));
+}
+
+void MainWindow::update_text_now()
+{
+    status_box::show_next(text_queue, *ui->Status_textbox);
+}
+
+void MainWindow::on_Update_button_pressed()
+{
+    if (controller.filepath.isEmpty()) {
+        // Straight into the box: it answers the press at once, not a tick later.
+        ui->Status_textbox->insertPlainText(QString::fromLatin1(no_flash_file));
+        return;
+    }
+
+    controller.start_update();
+    // Lines still queued belong to the previous run.
+    text_queue.clear();
+    ui->Status_textbox->moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
+    ui->Status_textbox->insertPlainText(QString(update_separator_lines, QLatin1Char('\n')));
+    insert_text(QString::fromLatin1(cycle_power_prompt));
+}
+
+void MainWindow::on_Firmware_combobox_currentIndexChanged(const QString &arg1)
+{
+    if (!arg1.contains(QLatin1String(load_file_marker), Qt::CaseSensitive))
+        return;
+
+    // The controller has not seen this change yet, so its path is still the
+    // file chosen before; the dialog opens on it.
+    const QString start = controller.filepath.isEmpty() ? QString::fromLatin1(working_directory)
+                                                        : controller.filepath;
+    QString selected_filter = QString::fromLatin1(dialog_selected_filter);
+    const QString path = QFileDialog::getOpenFileName(this, tr(dialog_caption), start,
+                                                      tr(dialog_filters), &selected_filter);
+    if (path.isEmpty())
+        return;
+
+    QComboBox *box = ui->Firmware_combobox;
+    const int n = box->count();
+    // Stepping off the Load File entry first means the insertion above it cannot
+    // move the current entry, and the new path then becomes current by a change
+    // of its own, which hands it to the controller.
+    box->setCurrentIndex(n - 2);
+    box->insertItem(n - 1, path);
+    box->setCurrentIndex(n - 1);
+}
+
+void MainWindow::on_serial_combobox_currentIndexChanged(const QString &arg1)
+{
+    // A run under way talks to the old port; it ends here and is not resumed.
+    controller.process.close();
+    controller.select_port(arg1);
 }

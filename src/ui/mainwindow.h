@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QMainWindow>
+#include <QString>
 #include <QStringList>
 
 class QTimer;
@@ -22,11 +24,31 @@ public:
     MainWindow(bootloader &controller, QTimer &status_timer, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+public slots:
+    // Refills the serial box from port numbers such as "3"; the last becomes current.
+    void update_device_box(QStringList list);
+    void change_Status_textbox_color(QColor color);
+    // Queues text for the status box; nothing is drawn until the next tick.
+    void insert_text(QString statusstring);
+    // One tick of the status timer: shows at most one queued entry.
+    void update_text_now();
+
+private slots:
+    // Connected by name when the form is set up.
+    void on_Update_button_pressed();
+    void on_Firmware_combobox_currentIndexChanged(const QString &arg1);
+    void on_serial_combobox_currentIndexChanged(const QString &arg1);
+
 private:
+    void fit_caption_fonts();
+    void set_caption_point_size(int point_size);
+    void fill_firmware_box();
+
     Ui::MainWindow *ui;
     QStringList text_queue;
     bootloader &controller;
     QTimer &status_timer;
 
     friend class MainWindowTest;
+    friend class StatusBoxTest;
 };

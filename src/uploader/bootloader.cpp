@@ -64,8 +64,18 @@ void bootloader::select_port(QString entry)
 
 void bootloader::filepathupdate(QString text)
 {
+    // The firmware box's entry for a working directory without firmware.
+    const char no_files_placeholder[] = "No files found in local directory";
+
     // "Load File...." opens the file dialog; it is no file.
     if (text.contains(QLatin1String("Load File..."), Qt::CaseSensitive))
         return;
+    // Nor is the placeholder. Taken as a path it would let Update ask for a power
+    // cycle and then flash a file that does not exist; with no path, Update
+    // refuses at once.
+    if (text == QLatin1String(no_files_placeholder)) {
+        filepath.clear();
+        return;
+    }
     filepath = text;
 }

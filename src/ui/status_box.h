@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+
+class QColor;
+class QString;
+class QTextEdit;
+
+// The rules of the status box. The newest line stands at the top, and a line
+// carrying a carriage return is a progress figure that rewrites the top line in
+// place instead of adding one. Text is queued first and shown one entry per
+// timer tick, so a burst of tool output never floods the box.
+namespace status_box {
+
+// The queue entries for a text sent to the box: each line up to the first empty
+// one, followed by a line feed. A blank line ends the text, so whatever follows
+// it is dropped; carriage returns stay in their line.
+QStringList entries(const QString &text);
+
+// An entry holding a carriage return anywhere overwrites the top line.
+bool is_progress(const QString &entry);
+
+// Shows the head of `queue` in `box` and removes it; nothing when the queue is
+// empty. A run of progress entries at the head is shown as its last member
+// only, since the earlier figures would be overwritten at once.
+void show_next(QStringList &queue, QTextEdit &box);
+
+// The background colour, in every colour group, so that it holds while the
+// window is inactive or the box disabled.
+void set_background(QTextEdit &box, const QColor &color);
+
+} // namespace status_box

@@ -1,0 +1,81 @@
+#include "label_fit.h"
+
+#include <QtTest>
+
+#include <optional>
+
+Q_DECLARE_METATYPE(std::optional<int>)
+
+namespace QTest {
+template <> char *toString(const std::optional<int> &size)
+{
+    return size ? QTest::toString(*size) : qstrdup("keep the font");
+}
+} // namespace QTest
+
+// The caption fitting arithmetic, with widths and sizes given as plain numbers.
+class LabelFitTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void width_step_data();
+    void width_step();
+    void height_step_data();
+    void height_step();
+};
+
+void LabelFitTest::width_step_data()
+{
+    QTest::addColumn<int>("label_width");
+    QTest::addColumn<int>("text_width");
+    QTest::addColumn<qreal>("point_size");
+    QTest::addColumn<std::optional<int>>("expected");
+
+    const std::optional<int> keep;
+    QTest::newRow("ratio_1_0_exact_fit_keeps") << 100 << 100 << 9.0 << keep;
+    QTest::newRow("ratio_1_25_upper_bound_keeps") << 125 << 100 << 9.0 << keep;
+    QTest::newRow("ratio_1_3_enlarges_truncated") << 130 << 100 << 9.0 << std::optional<int>(11);
+    QTest::newRow("ratio_0_8_shrinks_to_7_not_7_2") << 80 << 100 << 9.0 << std::optional<int>(7);
+    QTest::newRow("form_label_111_text_130_gives_9") << 111 << 130 << 11.0 << std::optional<int>(9);
+    QTest::newRow("just_below_1_shrinks") << 99 << 100 << 9.0 << std::optional<int>(8);
+    QTest::newRow("empty_text_keeps") << 111 << 0 << 11.0 << keep;
+    QTest::newRow("below_one_point_keeps") << 1 << 100 << 9.0 << keep;
+    QTest::newRow("pixel_sized_font_keeps") << 80 << 100 << -1.0 << keep;
+}
+
+void LabelFitTest::width_step()
+{
+    QFETCH(int, label_width);
+    QFETCH(int, text_width);
+    QFETCH(qreal, point_size);
+    QFETCH(std::optional<int>, expected);
+
+    QCOMPARE(label_fit::width_fitted_point_size(label_width, text_width, point_size), expected);
+}
+
+void LabelFitTest::height_step_data()
+{
+    QTest::addColumn<int>("label_height");
+    QTest::addColumn<int>("line_height");
+    QTest::addColumn<qreal>("point_size");
+    QTest::addColumn<std::optional<int>>("expected");
+
+    const std::optional<int> keep;
+    QTest::newRow("form_label_20_line_15_keeps") << 20 << 15 << 9.0 << keep;
+    QTest::newRow("exact_fit_keeps") << 15 << 15 << 9.0 << keep;
+    QTest::newRow("too_tall_shrinks_truncated") << 12 << 15 << 9.0 << std::optional<int>(7);
+    QTest::newRow("no_line_height_keeps") << 20 << 0 << 9.0 << keep;
+}
+
+void LabelFitTest::height_step()
+{
+    QFETCH(int, label_height);
+    QFETCH(int, line_height);
+    QFETCH(qreal, point_size);
+    QFETCH(std::optional<int>, expected);
+
+    QCOMPARE(label_fit::height_fitted_point_size(label_height, line_height, point_size), expected);
+}
+
+QTEST_APPLESS_MAIN(LabelFitTest)
+#include "tst_label_fit.moc"

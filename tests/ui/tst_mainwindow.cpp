@@ -1,0 +1,371 @@
+#include "label_fit.h"
+#include "window_rig.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+const char placeholder[] = "No files found in local directory";
+const char load_file[] = "Load File....";
+const char no_flash_file[] = "No flash file specified yet!";
+const char cycle_power_prompt[] = "Please cycle power to the device....";
+
+using Runs = QList<QStringList>;
+
+QStringList captured_warnings;
+
+void capture_warnings(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        captured_warnings << message;
+}
+
+// What the test saw of the open-file dialog.
+struct DialogSeen
+{
+    bool opened = false;
+    QString caption;
+    QString directory;
+    QStringList filters;
+    QString selected_filter;
+};
+
+// Answers the modal open-file dialog from the event loop it runs: picks `path`,
+// or cancels when `path` is empty. Tries again until the dialog is up.
+// `guard` ends the attempts when the caller is done, whether or not a dialog came.
+void answer_file_dialog(QObject *guard, const QString &path, DialogSeen *seen,
+                        int attempts_left = 500)
+{
+    QTimer::singleShot(10, guard, [=] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (attempts_left > 0)
+                answer_file_dialog(guard, path, seen, attempts_left - 1);
+            return;
+        }
+        seen->opened = true;
+        seen->caption = dialog->windowTitle();
+        seen->directory = dialog->directory().absolutePath();
+        seen->filters = dialog->nameFilters();
+        seen->selected_filter = dialog->selectedNameFilter();
+        if (path.isEmpty()) {
+            dialog->reject();
+        } else {
+            // selectFile() leaves the name field alone while it has the focus,
+            // which the dialog gives it as it opens; typing goes there.
+            if (auto *name_field = dialog->findChild<QLineEdit *>("fileNameEdit"))
+                name_field->setText(path);
+            else
+                dialog->selectFile(path);
+            // QFileDialog hides accept(); the dialog's own checks still run.
+            static_cast<QDialog *>(dialog)->accept();
+        }
+    });
+}
+
+// Makes the Load File entry current, as a click in the list does, and lets the
+// dialog be answered.
+DialogSeen load_through_dialog(WindowRig &rig, const QString &path)
+{
+    DialogSeen seen;
+    QObject guard;
+    answer_file_dialog(&guard, path, &seen);
+    rig.firmware_box()->setCurrentIndex(rig.firmware_box()->findText(load_file));
+    return seen;
+}
+
+QString canonical(const QString &path)
+{
+    return QFileInfo(path).canonicalFilePath();
+}
+
+bool write_file(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(":00000001FF\n") > 0;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startup_firmware_box_data();
+    void startup_firmware_box();
+    void startup_wiring();
+    void startup_caption_fonts();
+    void port_list_data();
+    void port_list();
+    void port_change_stops_running_tool();
+    void update_without_firmware();
+    void update_with_firmware();
+    void load_two_files_through_dialog();
+    void cancelled_dialog_keeps_firmware();
+    void placeholder_is_no_file();
+
+private:
+    static QStringList &queue_of(WindowRig &rig) { return rig.window->text_queue; }
+    static void press_update(WindowRig &rig)
+    {
+        QTest::mousePress(rig.widget<QPushButton>("Update_button"), Qt::LeftButton);
+    }
+};
+
+void MainWindowTest::startup_firmware_box_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("filepath");
+
+    QTest::newRow("hex_files_case_ignored_other_files_left_out")
+        << QStringList{"b.hex", "A.HEX", "c.txt"} << QStringList{"A.HEX", "b.hex", "", load_file}
+        << "A.HEX";
+    QTest::newRow("no_hex_file_keeps_placeholder")
+        << QStringList{"c.txt"} << QStringList{placeholder, "", load_file} << "";
+}
+
+void MainWindowTest::startup_firmware_box()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, filepath);
+
+    WindowRig rig(files);
+    QVERIFY(rig.ready);
+    QComboBox *box = rig.firmware_box();
+
+    QCOMPARE(entries_of(box), entries);
+    QCOMPARE(box->currentIndex(), 0);
+    QCOMPARE(rig.controller.filepath, filepath);
+    const int separator = entries.indexOf("");
+    QCOMPARE(box->itemData(separator, Qt::AccessibleDescriptionRole).toString(),
+             QString("separator"));
+}
+
+void MainWindowTest::startup_wiring()
+{
+    captured_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(capture_warnings);
+    WindowRig rig;
+    qInstallMessageHandler(previous);
+    QVERIFY(rig.ready);
+    // A misspelt signature fails only at run time, with a warning.
+    QVERIFY2(captured_warnings.isEmpty(), qPrintable(captured_warnings.join('\n')));
+
+    QCOMPARE(rig.window->minimumSize(), QSize(565, 269));
+    QCOMPARE(rig.window->maximumSize(), QSize(565, 269));
+    QVERIFY(rig.timer.isActive());
+    QCOMPARE(rig.timer.interval(), 400);
+    QTRY_COMPARE(rig.dir.runs(), Runs{{"-t"}});
+    QVERIFY(rig.serial_box()->count() == 0);
+    QCOMPARE(rig.controller.comport, QString("1"));
+}
+
+void MainWindowTest::startup_caption_fonts()
+{
+    WindowRig rig;
+    QVERIFY(rig.ready);
+    const auto *label_3 = rig.widget<QLabel>("label_3");
+
+    // What the form's caption font measures on this machine decides the size.
+    QFont form_font;
+    form_font.setPointSize(11);
+    form_font.setBold(true);
+    const QFontMetrics form_metrics(form_font);
+    const int expected = label_fit::width_fitted_point_size(
+                             label_3->width(), form_metrics.horizontalAdvance(label_3->text()), 11)
+                             .value_or(11);
+    const int after_height_step =
+        label_fit::height_fitted_point_size(
+            label_3->height(),
+            QFontMetrics(QFont(form_font.family(), expected, QFont::Bold)).height(), expected)
+            .value_or(expected);
+
+    QCOMPARE(label_3->font().pointSize(), after_height_step);
+    QCOMPARE(rig.widget<QLabel>("label_4")->font(), label_3->font());
+    QCOMPARE(rig.widget<QGroupBox>("groupBox_2")->font(), label_3->font());
+    QCOMPARE(rig.status_box()->font(), label_3->font());
+    QCOMPARE(rig.widget<QPushButton>("Update_button")->font().pointSize(), 10);
+    QCOMPARE(rig.serial_box()->font(), rig.widget<QWidget>("centralWidget")->font());
+}
+
+void MainWindowTest::port_list_data()
+{
+    QTest::addColumn<QStringList>("earlier_list");
+    QTest::addColumn<QStringList>("list");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("comport");
+
+    QTest::newRow("ports_3_and_7_select_last")
+        << QStringList() << QStringList{"3", "7"} << QStringList{"COM3", "COM7"} << "7";
+    QTest::newRow("single_port_12")
+        << QStringList() << QStringList{"12"} << QStringList{"COM12"} << "12";
+    QTest::newRow("new_list_replaces_old")
+        << QStringList{"1", "2"} << QStringList{"5"} << QStringList{"COM5"} << "5";
+    QTest::newRow("empty_after_non_empty_clears_port")
+        << QStringList{"3", "7"} << QStringList() << QStringList() << "";
+    QTest::newRow("empty_on_empty_box_keeps_default_port")
+        << QStringList() << QStringList() << QStringList() << "1";
+}
+
+void MainWindowTest::port_list()
+{
+    QFETCH(QStringList, earlier_list);
+    QFETCH(QStringList, list);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, comport);
+
+    WindowRig rig;
+    QVERIFY(rig.ready);
+    if (!earlier_list.isEmpty())
+        emit rig.controller.devicelist(earlier_list);
+    emit rig.controller.devicelist(list);
+
+    QCOMPARE(entries_of(rig.serial_box()), entries);
+    QCOMPARE(rig.serial_box()->currentIndex(), entries.size() - 1);
+    QCOMPARE(rig.controller.comport, comport);
+}
+
+void MainWindowTest::port_change_stops_running_tool()
+{
+    WindowRig rig({"fw.hex"}, "hang\n");
+    QVERIFY(rig.ready);
+    // Waiting for the tool's own record of its start as well as for the process:
+    // a tool killed before it wrote the record would leave none, and the record
+    // may be there before QProcess has taken note of the start.
+    QTRY_COMPARE(rig.dir.runs(), Runs{{"-t"}});
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::Running);
+
+    // The port list ends the port-list run, which would otherwise hold the process.
+    emit rig.controller.devicelist({"3", "7"});
+    QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
+
+    press_update(rig);
+    QTRY_COMPARE(rig.dir.runs(), (Runs{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}));
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::Running);
+
+    rig.serial_box()->setCurrentIndex(0);
+    QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QCOMPARE(rig.controller.comport, QString("3"));
+}
+
+void MainWindowTest::update_without_firmware()
+{
+    WindowRig rig;
+    QVERIFY(rig.ready);
+    rig.timer.stop();
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    const QColor red(255, 0, 0);
+    rig.window->change_Status_textbox_color(red);
+    rig.window->insert_text("queued line");
+
+    press_update(rig);
+    press_update(rig);
+
+    // Written at once at the cursor, so repeated presses run together.
+    QCOMPARE(rig.status_box()->toPlainText(), QString(no_flash_file) + no_flash_file);
+    QCOMPARE(queue_of(rig), QStringList{"queued line\n"});
+    QCOMPARE(rig.status_box()->palette().color(QPalette::Base), red);
+    QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QCOMPARE(rig.controller.arguments, QStringList{"-t"});
+}
+
+void MainWindowTest::update_with_firmware()
+{
+    WindowRig rig({"fw.hex"});
+    QVERIFY(rig.ready);
+    rig.timer.stop();
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    rig.window->change_Status_textbox_color(QColor(255, 0, 0));
+    rig.window->insert_text("Earlier line");
+    rig.window->update_text_now();
+    rig.window->insert_text("stale line");
+
+    press_update(rig);
+
+    QCOMPARE(rig.status_box()->palette().color(QPalette::Base), QColor(255, 255, 255));
+    QCOMPARE(queue_of(rig), QStringList{QString(cycle_power_prompt) + '\n'});
+    QCOMPARE(rig.status_box()->toPlainText(), QString(14, '\n') + "Earlier line\n");
+    rig.window->update_text_now();
+    QCOMPARE(rig.status_box()->toPlainText().section('\n', 0, 0), QString(cycle_power_prompt));
+    QTRY_COMPARE(rig.dir.runs(), (Runs{{"-t"}, {"-s", "1", "-M", "1000000", "-b"}}));
+}
+
+void MainWindowTest::load_two_files_through_dialog()
+{
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    const QString first = canonical(elsewhere.path()) + "/first.hex";
+    const QString second = canonical(elsewhere.path()) + "/second.hex";
+    WindowRig rig;
+    QVERIFY(rig.ready && write_file(first) && write_file(second));
+
+    const DialogSeen seen = load_through_dialog(rig, first);
+    QVERIFY(seen.opened);
+    QCOMPARE(seen.caption, QString("Open Firmware File..."));
+    QCOMPARE(seen.filters, (QStringList{"All Files (*)", "Firmware Files (*.hex)"}));
+    QCOMPARE(seen.selected_filter, QString("Firmware Files (*.hex)"));
+    QCOMPARE(seen.directory, canonical(rig.dir.path()));
+    QCOMPARE(entries_of(rig.firmware_box()), (QStringList{placeholder, "", first, load_file}));
+    QCOMPARE(rig.firmware_box()->currentText(), first);
+    QCOMPARE(rig.controller.filepath, first);
+
+    // The second dialog opens where the first file was.
+    const DialogSeen again = load_through_dialog(rig, second);
+    QVERIFY(again.opened);
+    QCOMPARE(again.directory, canonical(elsewhere.path()));
+    QCOMPARE(entries_of(rig.firmware_box()),
+             (QStringList{placeholder, "", first, second, load_file}));
+    QCOMPARE(rig.firmware_box()->currentText(), second);
+    QCOMPARE(rig.controller.filepath, second);
+}
+
+void MainWindowTest::cancelled_dialog_keeps_firmware()
+{
+    WindowRig rig({"fw.hex"});
+    QVERIFY(rig.ready);
+
+    const DialogSeen seen = load_through_dialog(rig, QString());
+    QVERIFY(seen.opened);
+    QCOMPARE(seen.directory, canonical(rig.dir.path()));
+    QCOMPARE(entries_of(rig.firmware_box()), (QStringList{"fw.hex", "", load_file}));
+    QCOMPARE(rig.firmware_box()->currentText(), QString(load_file));
+    QCOMPARE(rig.controller.filepath, QString("fw.hex"));
+}
+
+void MainWindowTest::placeholder_is_no_file()
+{
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    const QString firmware = canonical(elsewhere.path()) + "/fw.hex";
+    WindowRig rig;
+    QVERIFY(rig.ready && write_file(firmware));
+    rig.timer.stop();
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QVERIFY(load_through_dialog(rig, firmware).opened);
+    QCOMPARE(rig.controller.filepath, firmware);
+
+    // Going back to the placeholder leaves no file to flash.
+    rig.firmware_box()->setCurrentIndex(0);
+    QCOMPARE(rig.firmware_box()->currentText(), QString(placeholder));
+    QCOMPARE(rig.controller.filepath, QString());
+
+    press_update(rig);
+    QCOMPARE(rig.status_box()->toPlainText(), QString(no_flash_file));
+    QVERIFY(queue_of(rig).isEmpty());
+    QCOMPARE(rig.controller.arguments, QStringList{"-t"});
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
