@@ -1,6 +1,7 @@
 #include "bootloader.h"
 #include "mainwindow.h"
 #include "tool_dir.h"
+#include "warnings.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -9,7 +10,6 @@
 #include <QtTest>
 
 #include <memory>
-#include <signal.h>
 
 // The real window and controller against a tool in a scratch working directory:
 // the stand-in tool behind a recording fake (so that every command line is
@@ -198,15 +198,6 @@ void WholeUpdateTest::portChangeStopsUpdateSilently()
     QCOMPARE(rig.colour(), rig.controller.white);
 }
 
-namespace {
-QStringList warnings;
-void collectWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        warnings << message;
-}
-} // namespace
-
 void WholeUpdateTest::closingWindowEndsCleanly()
 {
     ToolDir dir;
@@ -228,15 +219,11 @@ void WholeUpdateTest::closingWindowEndsCleanly()
     }
     connect(controller, &bootloader::textreadysig, this, [&late](const QString &t) { late << t; });
     QCOMPARE(rc, 0);
-    QCOMPARE(::kill(static_cast<pid_t>(pid), 0), 0); // still running until the controller goes
+    QVERIFY(!processGone(pid)); // still running until the controller goes
 
-    warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
-    delete controller;
-    qInstallMessageHandler(previous);
-    QCOMPARE(warnings, QStringList());
+    QCOMPARE(warningsDuring([controller] { delete controller; }), QStringList());
     QCOMPARE(late, QStringList());
-    QCOMPARE(::kill(static_cast<pid_t>(pid), 0), -1);
+    QVERIFY(processGone(pid));
 }
 
 void WholeUpdateTest::oddFirmwarePathsReachToolUnchanged_data()

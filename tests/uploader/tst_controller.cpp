@@ -1,10 +1,10 @@
 #include "bootloader.h"
 #include "tool_dir.h"
+#include "warnings.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <signal.h>
 
 Q_DECLARE_METATYPE(QList<QStringList>)
 
@@ -192,15 +192,6 @@ void ControllerTest::secondStartIsRefusedWhileRunning()
     QCOMPARE(dir.runs(), QList<QStringList>{QStringList{"-t"}});
 }
 
-namespace {
-QStringList capturedWarnings;
-void captureWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        capturedWarnings << message;
-}
-} // namespace
-
 void ControllerTest::shutdownKillsRunningTool()
 {
     ToolDir dir;
@@ -220,15 +211,10 @@ void ControllerTest::shutdownKillsRunningTool()
     const qint64 pid = controller->process.processId();
     QVERIFY(pid > 0);
 
-    capturedWarnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(captureWarnings);
-    delete controller;
-    qInstallMessageHandler(previous);
-
-    QCOMPARE(capturedWarnings, QStringList());
+    QCOMPARE(warningsDuring([controller] { delete controller; }), QStringList());
     QCOMPARE(texts, QStringList());
-    // The child has been killed and reaped: no process of that id is left.
-    QCOMPARE(::kill(static_cast<pid_t>(pid), 0), -1);
+    // The child has been killed and reaped.
+    QVERIFY(processGone(pid));
 }
 
 QTEST_GUILESS_MAIN(ControllerTest)
