@@ -42,10 +42,14 @@ struct Rig
     }
 
     // The stand-in tool, recorded by the fake one, with its device library.
-    bool useSimulator(const QByteArray &extraSettings = QByteArray())
+    // `deviceLibrary` replaces the stand-in's device.txt; "-" leaves it out.
+    bool useSimulator(const QByteArray &extraSettings = QByteArray(),
+                      const QByteArray &deviceLibrary = QByteArray())
     {
-        return dir.installSimulator() && dir.setScript("exec ./fwld-sim\n") &&
-               dir.copySimulatorFile("device.txt", "device.txt") &&
+        const bool library = deviceLibrary.isEmpty()
+                                 ? dir.copySimulatorFile("device.txt", "device.txt")
+                                 : deviceLibrary == "-" || dir.writeFile("device.txt", deviceLibrary);
+        return library && dir.installSimulator() && dir.setScript("exec ./fwld-sim\n") &&
                dir.writeFile("fwld-sim.conf", sim_settings + extraSettings);
     }
 
@@ -111,39 +115,62 @@ void WholeUpdateTest::initTestCase()
 void WholeUpdateTest::outcome_data()
 {
     QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QByteArray>("deviceLibrary");
     QTest::addColumn<QByteArray>("firmware");
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("colour");
 
     const QByteArray good = sample("demo-firmware-v1.0.hex");
-    QTest::newRow("success") << QByteArray() << good << "Upload Complete!" << "green";
+    const QByteArray library; // the stand-in's own
+    QTest::newRow("success") << QByteArray() << library << good << "Upload Complete!" << "green";
     QTest::newRow("device_never_appears")
-        << QByteArray("device_appears_after_ms=60000\nwait_limit_ms=300\n") << good
+        << QByteArray("device_appears_after_ms=60000\nwait_limit_ms=300\n") << library << good
         << device_missing << "red";
     QTest::newRow("defective_hex_file")
-        << QByteArray() << brokenChecksum()
+        << QByteArray() << library << brokenChecksum()
         << "File could not be uploaded to device. Please ensure the firmware file is not corrupt "
            "and is a valid firmware file from https://www.velmora.example/downloads!"
         << "red";
     QTest::newRow("communication_error_while_writing")
-        << QByteArray("fault=comm:no stx char!\n") << good
+        << QByteArray("fault=comm:no stx char!\n") << library << good
         << "Communication error! Please ensure all cables are secure and in good repair!"
+        << "red";
+    QTest::newRow("verification_fails")
+        << QByteArray("fault=verify_fail\n") << library << good
+        << "Unable to use this firmware file. Please ensure the file loaded is a valid firmware "
+           "file for your device, and is not corrupt!"
+        << "red";
+    QTest::newRow("bootloader_version_unknown")
+        << QByteArray("bootloader_version=77\n") << library << good
+        << "Program requires an update to program this device, please download the latest "
+           "software from https://www.velmora.example/downloads!"
+        << "red";
+    QTest::newRow("device_library_missing")
+        << QByteArray() << QByteArray("-") << good
+        << "Could not find device library file \"device.txt\" in the local directory. Please "
+           "replace this file or reinstall the program."
+        << "red";
+    QTest::newRow("device_flash_size_zero")
+        << QByteArray() << QByteArray("2A 0 VM100 Sensor Unit\n") << good
+        << "Error with device configuration. Please check that device.txt is not corrupt, and "
+           "reinstall the tool if necessary."
         << "red";
     // A crash is a failure of the process, reported as such; it sends no colour.
     QTest::newRow("tool_crashes_while_writing")
-        << QByteArray("fault=crash_while_writing\n") << good << "Crashed!" << "white";
+        << QByteArray("fault=crash_while_writing\n") << library << good << "Crashed!" << "white";
 }
 
 void WholeUpdateTest::outcome()
 {
     QFETCH(QByteArray, settings);
+    QFETCH(QByteArray, deviceLibrary);
     QFETCH(QByteArray, firmware);
     QFETCH(QString, top);
     QFETCH(QString, colour);
 
     Rig rig;
     QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.useSimulator(settings));
+    QVERIFY(rig.useSimulator(settings, deviceLibrary));
     QVERIFY(rig.dir.writeFile("fw.hex", firmware));
     rig.open();
 
