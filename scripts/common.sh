@@ -22,4 +22,4 @@ ensure_packages() {
 }
 
 # What building and testing needs on Debian 12.
-BUILD_PACKAGES=(build-essential cmake qtbase5-dev qtbase5-dev-tools binutils)
+BUILD_PACKAGES=(build-essential cmake qtbase5-dev qtbase5-dev-tools binutils fonts-dejavu-core)
