@@ -2,7 +2,6 @@
 
 #include "bootloader.h"
 #include "label_fit.h"
-#include "program_objects.h"
 #include "status_box.h"
 #include "ui_mainwindow.h"
 
@@ -35,10 +34,6 @@ const char cycle_power_prompt[] = "Please cycle power to the device....";
 const int update_separator_lines = 14;
 
 } // namespace
-
-MainWindow::MainWindow(QWidget *parent)
-    : MainWindow(program::controller(), program::status_timer(), parent)
-{}
 
 MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), controller(controller),

@@ -18,9 +18,8 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Wired to the program-wide controller and status timer.
-    explicit MainWindow(QWidget *parent = nullptr);
-    // Wired to the given controller and timer; tests use their own.
+    // Wired to the given controller and status timer: main() hands over the
+    // program-wide ones, tests their own.
     MainWindow(bootloader &controller, QTimer &status_timer, QWidget *parent = nullptr);
     ~MainWindow() override;
 

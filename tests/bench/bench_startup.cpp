@@ -5,6 +5,7 @@
 //   bench_startup [RUNS]           runs RUNS children of each kind, prints a table
 //   bench_startup child program    (internal) the program's window, real tool run
 //   bench_startup child bare       (internal) the same widgets, no logic
+#include "bootloader.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -43,11 +44,14 @@ long resident_kib()
 
 int child(int argc, char **argv, bool program)
 {
+    // Built before the application object, as the program's own are.
+    bootloader controller;
+    QTimer status_timer;
     QApplication app(argc, argv);
     QMainWindow *window = nullptr;
     Ui::MainWindow *bare_ui = nullptr;
     if (program) {
-        window = new MainWindow;
+        window = new MainWindow(controller, status_timer);
     } else {
         window = new QMainWindow;
         bare_ui = new Ui::MainWindow;
