@@ -1,83 +1,10 @@
-#include "bootloader.h"
-#include "mainwindow.h"
-#include "tool_dir.h"
+#include "update_rig.h"
 #include "warnings.h"
 
-#include <QComboBox>
-#include <QPushButton>
-#include <QTextEdit>
-#include <QTimer>
-#include <QtTest>
-
-#include <memory>
-
-// The real window and controller against a tool in a scratch working directory:
-// the stand-in tool behind a recording fake (so that every command line is
-// known), or the fake tool alone for what no well-behaved tool does.
 namespace {
-
-const char sim_settings[] = "device_appears_after_ms=200\n"
-                            "dot_interval_ms=50\n"
-                            "progress_delay_ms=0\n"
-                            // Each phase line must arrive in a read of its own.
-                            "phase_delay_ms=250\n";
 
 const char device_missing[] = "Unable to find the device within a time limit of 30 seconds! "
                               "Please check connections and try again!";
-
-struct Rig
-{
-    explicit Rig(ToolDir::Tool tool = ToolDir::FakeTool) : dir(tool) {}
-
-    // Builds the window, which lists the ports at once, and speeds up its status
-    // timer so that queued lines show without the user's 400 ms pace.
-    void open()
-    {
-        window = std::make_unique<MainWindow>(controller, timer);
-        timer.setInterval(5);
-        box = window->findChild<QTextEdit *>("Status_textbox");
-        ports = window->findChild<QComboBox *>("serial_combobox");
-        update = window->findChild<QPushButton *>("Update_button");
-        window->show();
-    }
-
-    // The stand-in tool, recorded by the fake one, with its device library.
-    // `deviceLibrary` replaces the stand-in's device.txt; "-" leaves it out.
-    bool useSimulator(const QByteArray &extraSettings = QByteArray(),
-                      const QByteArray &deviceLibrary = QByteArray())
-    {
-        const bool library = deviceLibrary.isEmpty()
-                                 ? dir.copySimulatorFile("device.txt", "device.txt")
-                                 : deviceLibrary == "-" || dir.writeFile("device.txt", deviceLibrary);
-        return library && dir.installSimulator() && dir.setScript("exec ./fwld-sim\n") &&
-               dir.writeFile("fwld-sim.conf", sim_settings + extraSettings);
-    }
-
-    QStringList lines() const { return box->toPlainText().split('\n'); }
-    QString top() const { return lines().value(0); }
-    QColor colour() const { return box->palette().color(QPalette::Base); }
-
-    // Everything queued so far has been shown once a line queued now is on top.
-    bool drain()
-    {
-        window->insert_text("-- drained --");
-        return QTest::qWaitFor([this] { return top() == "-- drained --"; }, 10000);
-    }
-
-    ToolDir dir;
-    bootloader controller;
-    QTimer timer;
-    std::unique_ptr<MainWindow> window;
-    QTextEdit *box = nullptr;
-    QComboBox *ports = nullptr;
-    QPushButton *update = nullptr;
-};
-
-QByteArray sample(const char *name)
-{
-    QFile file(QString::fromUtf8(SIM_SOURCE_DIR) + "/samples/" + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The sample firmware with one checksum broken.
 QByteArray brokenChecksum()
