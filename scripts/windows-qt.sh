@@ -44,8 +44,10 @@ ensure_windows_qt() {
     ensure_packages "${WINDOWS_PACKAGES[@]}"
     ensure_deb_src
     local version compiler key root
-    version=$(apt-cache showsrc qtbase-opensource-src | awk '/^Version:/ {print $2; exit}')
-    compiler=$(x86_64-w64-mingw32-g++-posix --version | head -n1)
+    # Each reader takes its whole input: one that stopped early would end the writer
+    # with SIGPIPE, which pipefail turns into a failure of the script.
+    version=$(apt-cache showsrc qtbase-opensource-src | awk '/^Version:/ && !v {v = $2} END {print v}')
+    compiler=$(x86_64-w64-mingw32-g++-posix --version | sed -n 1p)
     key=$(printf '%s\n%s\n%s\n' "$version" "${WINDOWS_QT_CONFIGURE[*]}" "$compiler" |
         sha256sum | cut -c1-16)
     root=$(windows_qt_cache_root)
