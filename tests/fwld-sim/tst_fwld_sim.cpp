@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -210,6 +209,10 @@ void TestFwldSim::goodFiles()
     QFETCH(QString, file);
     QFETCH(QByteArray, range);
 
+#ifdef Q_OS_WIN
+    if (file.contains('"'))
+        QSKIP("Windows forbids \" in file names");
+#endif
     ToolDir dir(ToolDir::SimulatedTool);
     QVERIFY(dir.writeFile(file, hex));
     const Result result = run(dir, flashArgs(dir.filePath(file)), QByteArray());
@@ -226,17 +229,11 @@ void TestFwldSim::goodFiles()
 void TestFwldSim::objcopyImageOver64KiB()
 {
     ToolDir dir(ToolDir::SimulatedTool);
-    QByteArray image(70000, Qt::Uninitialized);
-    QRandomGenerator random(20240607);
-    for (char &byte : image)
-        byte = char(random.bounded(256));
-    QVERIFY(dir.writeFile("image.bin", image));
-    QProcess objcopy;
-    objcopy.setWorkingDirectory(dir.path());
-    objcopy.start(QStringLiteral(OBJCOPY_PATH),
-                  {"-I", "binary", "-O", "ihex", "image.bin", "image.hex"});
-    QVERIFY2(objcopy.waitForFinished(30000), qPrintable(objcopy.errorString()));
-    QCOMPARE(objcopy.exitCode(), 0);
+    QFile image(QStringLiteral(OBJCOPY_IMAGE));
+    QVERIFY(image.open(QIODevice::ReadOnly));
+    const QByteArray bytes = image.readAll();
+    QCOMPARE(bytes.size(), 70000);
+    QVERIFY(QFile::copy(QStringLiteral(OBJCOPY_HEX), dir.filePath("image.hex")));
     QFile hex(dir.filePath("image.hex"));
     QVERIFY(hex.open(QIODevice::ReadOnly));
     QVERIFY(hex.readAll().contains(":02000002")); // the data crosses 64 KiB
@@ -247,7 +244,7 @@ void TestFwldSim::objcopyImageOver64KiB()
     QCOMPARE(result.exitCode, 0);
     QFile written(dir.filePath("written.bin"));
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QVERIFY(written.readAll() == image);
+    QVERIFY(written.readAll() == bytes);
 }
 
 void TestFwldSim::badFiles_data()

@@ -10,7 +10,9 @@
 //   exit CODE    exit with CODE
 //   repeat N TEXT  write TEXT (escapes as for print) N times, one write each
 //   random N SEED  write N pseudo-random bytes (zero bytes included), seeded
-//   exec PROGRAM   become PROGRAM with the same arguments (after recording them)
+//   exec PROGRAM   become PROGRAM with the same arguments (after recording them);
+//                  on Windows, run it as a child with them, pass its output through
+//                  and exit with its exit code
 //
 // The runs are counted, and a script line may be prefixed with "N:" so that it
 // applies to the N-th run only (counting from 1). Lines without a prefix apply
@@ -20,12 +22,21 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+// shellapi.h needs the types of windows.h, so it must not be sorted before it.
+#include <shellapi.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -65,26 +76,40 @@ std::string unescape(const std::string &text)
         }
         const char e = text[++i];
         switch (e) {
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 'b': out += '\b'; break;
-        case 't': out += '\t'; break;
-        case '0': out += '\0'; break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 'b':
+            out += '\b';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case '0':
+            out += '\0';
+            break;
         case 'x':
             if (i + 2 < text.size() && hex_value(text[i + 1]) >= 0 && hex_value(text[i + 2]) >= 0) {
                 out += static_cast<char>(hex_value(text[i + 1]) * 16 + hex_value(text[i + 2]));
                 i += 2;
             }
             break;
-        default: out += e; break;
+        default:
+            out += e;
+            break;
         }
     }
     return out;
 }
 
+// The log is written and read in binary mode: in text mode Windows would end its
+// lines in \r\n, and the test side reads them as plain \n-separated lines.
 int count_runs()
 {
-    std::ifstream log("runs.log");
+    std::ifstream log("runs.log", std::ios::binary);
     int runs = 0;
     std::string line;
     while (std::getline(log, line))
@@ -93,15 +118,94 @@ int count_runs()
     return runs;
 }
 
+#ifdef _WIN32
+// The arguments as UTF-8: the narrow argv of Windows holds them in the ANSI code page,
+// which loses every character outside it.
+std::vector<std::string> arguments(int, char **)
+{
+    std::vector<std::string> result;
+    int count = 0;
+    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 1; wide && i < count; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string arg(size > 0 ? size - 1 : 0, '\0');
+        if (size > 1)
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, &arg[0], size, nullptr, nullptr);
+        result.push_back(arg);
+    }
+    LocalFree(wide);
+    return result;
+}
+
+// Windows has no exec: a new process would leave this one to end at once, with the
+// parent reading an exit code of its own. So PROGRAM runs as a child on the same
+// standard handles and its exit code becomes ours. Its command line is ours with
+// the program name replaced, so each argument reaches it exactly as quoted for us.
+int run_as_child(const std::string &program)
+{
+    const wchar_t *rest = GetCommandLineW();
+    if (*rest == L'"') {
+        rest = std::wcschr(rest + 1, L'"');
+        rest = rest ? rest + 1 : L"";
+    } else {
+        while (*rest && *rest != L' ' && *rest != L'\t')
+            ++rest;
+    }
+    std::wstring command_line = L"\"";
+    for (const char c : program) // a relative path of ASCII letters, as scripts give it
+        command_line += static_cast<wchar_t>(c == '/' ? '\\' : c);
+    command_line += L"\"";
+    command_line += rest;
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION child{};
+    // Without an application name CreateProcess adds ".exe" to a name that has none,
+    // as the shell would.
+    if (!CreateProcessW(nullptr, &command_line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &child))
+        return 127;
+    WaitForSingleObject(child.hProcess, INFINITE);
+    DWORD code = 127;
+    GetExitCodeProcess(child.hProcess, &code);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return static_cast<int>(code);
+}
+#else
+std::vector<std::string> arguments(int argc, char **argv)
+{
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+#endif
+
+[[noreturn]] void crash()
+{
+#ifdef _WIN32
+    // abort() ends a Windows process with exit code 3, which a parent takes for an
+    // ordinary exit; an exception status is what a real crash leaves behind.
+    TerminateProcess(GetCurrentProcess(), 0xC0000409);
+#endif
+    std::abort();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+#ifdef _WIN32
+    // Text mode would turn every \n of a script's output into \r\n.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const int run = count_runs() + 1;
     {
-        std::ofstream log("runs.log", std::ios::app);
-        for (int i = 1; i < argc; ++i)
-            log << escape_argument(argv[i]) << '\n';
+        std::ofstream log("runs.log", std::ios::app | std::ios::binary);
+        for (const std::string &arg : arguments(argc, argv))
+            log << escape_argument(arg) << '\n';
         log << "--\n";
     }
 
@@ -131,7 +235,7 @@ int main(int argc, char **argv)
             for (;;)
                 std::this_thread::sleep_for(std::chrono::seconds(1));
         } else if (command == "crash") {
-            std::abort();
+            crash();
         } else if (command == "repeat") {
             const std::size_t blank = rest.find(' ');
             const long count = std::atol(rest.substr(0, blank).c_str());
@@ -159,9 +263,14 @@ int main(int argc, char **argv)
                 count -= static_cast<long>(n);
             }
         } else if (command == "exec") {
+#ifdef _WIN32
+            std::fflush(stdout);
+            return run_as_child(rest);
+#else
             argv[0] = const_cast<char *>(rest.c_str());
             execv(rest.c_str(), argv);
             return 127;
+#endif
         } else if (command == "exit") {
             return std::atoi(rest.c_str());
         }

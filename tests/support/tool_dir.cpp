@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTest>
 
 ToolDir::ToolDir(Tool tool) : m_previousDir(QDir::currentPath())
 {
@@ -18,6 +20,11 @@ ToolDir::ToolDir(Tool tool) : m_previousDir(QDir::currentPath())
 ToolDir::~ToolDir()
 {
     QDir::setCurrent(m_previousDir);
+    // Windows refuses to remove a folder that a process which has just ended there
+    // is still registered in, and lets it go a moment later; elsewhere the first
+    // try succeeds.
+    // What still fails is left to QTemporaryDir, which warns about it.
+    (void)QTest::qWaitFor([this] { return QDir(m_dir.path()).removeRecursively(); }, 5000);
 }
 
 bool ToolDir::writeFile(const QString &name, const QByteArray &contents) const
@@ -49,7 +56,10 @@ QList<QStringList> ToolDir::runs() const
 
 bool ToolDir::installSimulator() const
 {
-    return QFile::copy(QString::fromUtf8(SIM_TOOL_PATH), m_dir.filePath("fwld-sim"));
+    // Under the built file's own name, which on Windows carries the ".exe" that a
+    // program needs there to be started at all.
+    const QString built = QString::fromUtf8(SIM_TOOL_PATH);
+    return QFile::copy(built, m_dir.filePath(QFileInfo(built).fileName()));
 }
 
 bool ToolDir::copySimulatorFile(const QString &source, const QString &name) const

@@ -32,9 +32,9 @@ public:
     // The command lines the fake tool was started with, oldest first.
     QList<QStringList> runs() const;
 
-    // Copies the stand-in tool into the directory as "fwld-sim", so that a fake
-    // tool with the script line "exec ./fwld-sim" records each run and then hands
-    // it to the stand-in.
+    // Copies the stand-in tool into the directory as "fwld-sim" ("fwld-sim.exe" on
+    // Windows), so that a fake tool with the script line "exec ./fwld-sim" records
+    // each run and then hands it to the stand-in.
     bool installSimulator() const;
 
     // Copies a file of the stand-in tool's source folder (device.txt, samples/...)
