@@ -143,12 +143,16 @@ void MainWindow::update_text_now()
 void MainWindow::on_Update_button_pressed()
 {
     if (controller.filepath.isEmpty()) {
-        // Straight into the box: it answers the press at once, not a tick later.
-        ui->Status_textbox->insertPlainText(QString::fromLatin1(no_flash_file));
+        // Straight into the box, on a line of its own at the top: it answers the
+        // press at once, not a tick later.
+        ui->Status_textbox->moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
+        ui->Status_textbox->insertPlainText(QString::fromLatin1(no_flash_file) + QLatin1Char('\n'));
         return;
     }
 
-    controller.start_update();
+    // An update already under way goes on untouched; the controller says so.
+    if (!controller.start_update())
+        return;
     // Lines still queued belong to the previous run.
     text_queue.clear();
     ui->Status_textbox->moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
@@ -184,6 +188,6 @@ void MainWindow::on_Firmware_combobox_currentIndexChanged(const QString &arg1)
 void MainWindow::on_serial_combobox_currentIndexChanged(const QString &arg1)
 {
     // A run under way talks to the old port; it ends here and is not resumed.
-    controller.process.close();
+    controller.stop_for_new_port();
     controller.select_port(arg1);
 }

@@ -1,5 +1,7 @@
 #include "bootloader.h"
 
+#include <QMetaObject>
+
 bootloader::bootloader()
 {
     program = QStringLiteral("./fwld.exe");
@@ -9,6 +11,12 @@ bootloader::bootloader()
     green.setRgb(0, 255, 50, 255);
     red.setRgb(255, 0, 0, 255);
     white.setRgb(255, 255, 255, 255);
+
+    // Standard error is never interpreted. Left in a pipe it would pile up in
+    // memory, since nothing reads it while standard output stays quiet.
+    process.setStandardErrorFile(QProcess::nullDevice());
+    connect(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &bootloader::run_finished);
 }
 
 bootloader::~bootloader()
@@ -17,30 +25,62 @@ bootloader::~bootloader()
     // that nothing from the dying process reaches slots of a half-destroyed
     // controller, then kill it and wait, so that QProcess is not destroyed while
     // its child runs.
-    process.disconnect(this);
-    disconnect(&process, nullptr, nullptr, nullptr);
+    disconnect(&process, nullptr, this, nullptr);
     process.close();
 }
 
-void bootloader::start_run()
+// Qt does not expect its process to be stopped or started from inside one of its
+// own notifications: on Windows the output of a tool that has just exited is
+// delivered from inside Qt's handling of its end, which goes on to read the exit
+// code through a handle that a close() has freed; Qt 6 loses the output of a run
+// started there. So whatever a notification leads to waits for the event loop.
+void bootloader::when_safe(const std::function<void()> &action)
 {
+    if (m_notifications == 0)
+        action();
+    else
+        QMetaObject::invokeMethod(this, action, Qt::QueuedConnection);
+}
+
+void bootloader::start_run(tool_run run)
+{
+    m_run = run;
+    ++m_generation;
+    m_reader.reset();
     process.start(program, arguments, QIODevice::ReadWrite);
+}
+
+bool bootloader::update_under_way() const
+{
+    return m_run == tool_run::waiting || m_run == tool_run::handover || m_run == tool_run::flashing;
 }
 
 void bootloader::list_ports()
 {
     arguments.clear();
     arguments << QStringLiteral("-t");
-    start_run();
+    start_run(tool_run::port_list);
 }
 
-void bootloader::start_update()
+bool bootloader::start_update()
 {
+    const char already_running[] = "An update is already running!";
+    if (update_under_way()) {
+        show(QString::fromLatin1(already_running), true);
+        return false;
+    }
+    // A slow port-list run, or a run we left that is still dying, makes way.
+    m_run = tool_run::none;
+    process.close();
+
+    m_outcome = outcome::none;
+    m_top_lasting = false;
     arguments.clear();
     arguments << QStringLiteral("-s") << comport << QStringLiteral("-M") << baudrate
               << QStringLiteral("-b");
-    start_run();
+    start_run(tool_run::waiting);
     emit changecolour(white);
+    return true;
 }
 
 void bootloader::start_flash()
@@ -48,10 +88,32 @@ void bootloader::start_flash()
     arguments.clear();
     arguments << QStringLiteral("-s") << comport << QStringLiteral("-M") << baudrate
               << QStringLiteral("-B") << bootloader_version << QStringLiteral("-f") << filepath;
-    // The update run is still alive when the device has been found; it has to
-    // make way for the flash run on the same process.
+    // The waiting run may still be alive when the device has been found; it has
+    // to make way for the flash run on the same process.
     process.close();
-    start_run();
+    start_run(tool_run::flashing);
+}
+
+// The run is over for us from now on; the process goes as soon as that is safe.
+void bootloader::leave_run()
+{
+    m_run = tool_run::none;
+    m_reader.reset();
+    const int generation = ++m_generation;
+    when_safe([this, generation] {
+        if (generation == m_generation)
+            process.close();
+    });
+}
+
+void bootloader::stop_for_new_port()
+{
+    const char port_changed[] =
+        "Update stopped: the serial port was changed. Press Update to try again.";
+    const bool stops_update = update_under_way() && m_outcome != outcome::green;
+    leave_run();
+    if (stops_update)
+        fail(QString::fromLatin1(port_changed));
 }
 
 void bootloader::select_port(QString entry)

@@ -3,19 +3,41 @@
 #include "message_catalogue.h"
 #include "output_interpreter.h"
 
-// Reading and interpreting the tool's output, and reporting process errors.
+// Reading and interpreting the tool's output, the end of each run, and process
+// errors.
+
+namespace {
+
+// Marks the handling of one of the tool process's notifications.
+class notification_scope
+{
+public:
+    explicit notification_scope(int &depth) : m_depth(depth) { ++m_depth; }
+    ~notification_scope() { --m_depth; }
+    notification_scope(const notification_scope &) = delete;
+    notification_scope &operator=(const notification_scope &) = delete;
+
+private:
+    int &m_depth;
+};
+
+} // namespace
 
 void bootloader::textready()
 {
-    output = decode_tool_output(process.readAllStandardOutput());
-    // Standard error is never interpreted; reading it keeps its pipe from filling up.
-    error_output = decode_tool_output(process.readAllStandardError());
+    const notification_scope scope(m_notifications);
+    const QString chunk = decode_tool_output(process.readAllStandardOutput());
+    // What a run we stopped or left still had in the pipe means nothing now.
+    if (m_run == tool_run::none || m_run == tool_run::handover)
+        return;
+    apply(m_reader.read(chunk));
+}
 
-    // The reactions are worked out before any is applied: applying them can close
-    // the process (the window does so when the port list changes its serial box,
-    // the flash run does so itself), and closing delivers any output still pending
-    // through a nested call of this slot, which replaces `output`.
-    const QVector<tool_reaction> reactions = interpret_chunk(output);
+void bootloader::apply(const QVector<tool_reaction> &reactions)
+{
+    // The reactions are worked out before any is applied: applying them can stop
+    // the run (the window does so when the port list changes its serial box), and
+    // the rest of the chunk is still acted on.
     for (const tool_reaction &reaction : reactions) {
         switch (reaction.kind) {
         case tool_reaction::add_ports:
@@ -23,14 +45,16 @@ void bootloader::textready()
             emit devicelist(COMdevices);
             break;
         case tool_reaction::show_text:
-            emit textreadysig(reaction.text);
+            show(reaction.text, reaction.lasting);
             break;
         case tool_reaction::set_colour:
             switch (reaction.colour) {
             case status_colour::green:
+                m_outcome = outcome::green;
                 emit changecolour(green);
                 break;
             case status_colour::red:
+                m_outcome = outcome::red;
                 emit changecolour(red);
                 break;
             case status_colour::white:
@@ -38,24 +62,99 @@ void bootloader::textready()
                 break;
             }
             break;
-        case tool_reaction::device_found:
+        case tool_reaction::device_found: {
+            // Only a waiting run's detection line leads to writing; one that comes
+            // from any other run (or a second one) is no reason to flash.
+            if (m_run != tool_run::waiting)
+                break;
             bootloader_version = reaction.version;
             device_name = reaction.name;
-            emit textreadysig(detection_message(device_name, bootloader_version, filepath));
+            show(detection_message(device_name, bootloader_version, filepath), false);
             emit changecolour(white);
-            start_flash();
+            m_run = tool_run::handover;
+            const int generation = ++m_generation;
+            when_safe([this, generation] {
+                if (generation == m_generation)
+                    start_flash();
+            });
             break;
+        }
         }
     }
 }
 
+void bootloader::run_finished(int exit_code, QProcess::ExitStatus status)
+{
+    const notification_scope scope(m_notifications);
+    const tool_run run = m_run;
+    // Stopped or left by us, or replaced by the flash run: nothing to report.
+    if (run == tool_run::none || run == tool_run::handover)
+        return;
+    if (process.stopped_on_purpose()) {
+        m_run = tool_run::none;
+        return;
+    }
+    // The tool's last line may lack its line end.
+    apply(m_reader.finish());
+    if (m_run != run)
+        return; // the last line found the device, or a stop came in between
+    m_run = tool_run::none;
+
+    const char stopped_early[] = "The upload tool stopped before the update was complete "
+                                 "(exit code %1). Please try again.";
+    // A crash has been reported already, as a process error.
+    if ((run == tool_run::waiting || run == tool_run::flashing) && m_outcome == outcome::none &&
+        status == QProcess::NormalExit)
+        fail(QString::fromLatin1(stopped_early).arg(exit_code));
+}
+
 void bootloader::errorslot(QProcess::ProcessError errors)
 {
+    const notification_scope scope(m_notifications);
     // The program kills the tool itself when the port changes, when the flash run
     // replaces the update run and at shutdown, and Qt calls every such kill a
     // crash. That is no failure the user needs to hear about.
     if (errors == QProcess::Crashed && process.stopped_on_purpose())
         return;
-    emit textreadysig(QStringLiteral("Error occured: "));
-    emit textreadysig(QString::fromLatin1(process_error_text(static_cast<int>(errors))));
+    const bool update_run = m_run == tool_run::waiting || m_run == tool_run::flashing;
+    // A crash after the outcome is only the tool's end, and changes nothing.
+    if (errors == QProcess::Crashed && update_run && m_outcome != outcome::none)
+        return;
+    // A run that never started will not finish either.
+    const tool_run run = m_run;
+    if (errors == QProcess::FailedToStart)
+        m_run = tool_run::none;
+
+    show(QStringLiteral("Error occured: "), true);
+    show(QString::fromLatin1(process_error_text(static_cast<int>(errors))), true);
+    if ((run == tool_run::waiting || run == tool_run::flashing) && m_outcome == outcome::none) {
+        m_outcome = outcome::red;
+        emit changecolour(red);
+    }
+}
+
+void bootloader::fail(const QString &message)
+{
+    show(message, true);
+    m_outcome = outcome::red;
+    emit changecolour(red);
+}
+
+// Every text for the status box passes here. A line with a carriage return
+// overwrites the top line of the box, which is right for the figure before it
+// but would wipe out a message the user has not read yet: after such a message
+// the figure starts a line of its own, which the next figures overwrite.
+void bootloader::show(QString text, bool lasting)
+{
+    if (m_top_lasting) {
+        const int line_end = static_cast<int>(text.indexOf(QLatin1Char('\n')));
+        const int first_line = line_end < 0 ? static_cast<int>(text.size()) : line_end;
+        const int carriage_return = static_cast<int>(text.indexOf(QLatin1Char('\r')));
+        if (carriage_return >= 0 && carriage_return < first_line)
+            text = text.left(carriage_return) + text.mid(first_line);
+    }
+    // A text that starts with a line feed adds no line, so the top stays as it is.
+    if (!text.isEmpty() && !text.startsWith(QLatin1Char('\n')))
+        m_top_lasting = lasting;
+    emit textreadysig(text);
 }

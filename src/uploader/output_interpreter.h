@@ -25,6 +25,8 @@ struct tool_reaction
     int row = 0; // the catalogue row that fired, 1 to 23
     QStringList ports;
     QString text;
+    // A message the user must be able to read: no later figure overwrites it.
+    bool lasting = false;
     status_colour colour = status_colour::white;
     QString version;
     QString name;
@@ -37,6 +39,28 @@ QString decode_tool_output(const QByteArray &bytes);
 // Every catalogue row is tested on the chunk alone, in row order, each firing at
 // most once; the reactions come back in the order they must be applied.
 QVector<tool_reaction> interpret_chunk(const QString &chunk);
+
+// The tool's output of one run, read after read. A pipe may split a text
+// anywhere, so the end of a read that could still be the start of a text is kept
+// and joined to the next read. A text is acted on once, in the read that brings
+// its last character; the port list and the detection line, whose fields run to
+// the end of their line, once their line is complete. What arrives whole in one
+// read is handled exactly as interpret_chunk() handles it.
+class tool_output_reader
+{
+public:
+    QVector<tool_reaction> read(const QString &chunk);
+    // The tool has ended: an unfinished port list or detection line is complete.
+    QVector<tool_reaction> finish();
+    // A new run: nothing of the previous one is kept.
+    void reset() { m_kept.clear(); }
+
+    // An unfinished line is kept up to this length; beyond it, it is taken as it stands.
+    static const int max_kept_line = 4096;
+
+private:
+    QString m_kept;
+};
 
 // The two status lines shown when the device has been found.
 QString detection_message(const QString &name, const QString &version, const QString &filepath);

@@ -1,5 +1,16 @@
 #include "tool_process.h"
 
+tool_process::tool_process(QObject *parent) : QProcess(parent)
+{
+    // Every start passes through Starting, whichever start() overload was called;
+    // a start that Qt refuses because the tool still runs does not, so the
+    // earlier run's flag stays as it is.
+    connect(this, &QProcess::stateChanged, this, [this](ProcessState state) {
+        if (state == Starting)
+            m_stopped_on_purpose = false;
+    });
+}
+
 void tool_process::close()
 {
     // Only a tool that is actually running can be stopped; closing an idle
@@ -7,13 +18,4 @@ void tool_process::close()
     if (state() != NotRunning)
         m_stopped_on_purpose = true;
     QProcess::close();
-}
-
-void tool_process::start(const QString &program, const QStringList &arguments, OpenMode mode)
-{
-    // A start while the tool still runs is refused by QProcess and the earlier
-    // run goes on, so the earlier run's stop flag must stay as it is.
-    if (state() == NotRunning)
-        m_stopped_on_purpose = false;
-    QProcess::start(program, arguments, mode);
 }

@@ -10,16 +10,14 @@ class tool_process : public QProcess
 {
     Q_OBJECT
 public:
-    using QProcess::QProcess;
+    explicit tool_process(QObject *parent = nullptr);
 
     // Stops the tool by force and waits for it. The stop counts as deliberate
-    // until the next start.
+    // until the next run starts, however it is started.
     void close() override;
 
-    void start(const QString &program, const QStringList &arguments,
-               OpenMode mode = ReadWrite);
-
-    // True from a close() until the next start(): the tool's end was our doing.
+    // True from a close() of a running tool until the next start: the tool's end
+    // was our doing.
     bool stopped_on_purpose() const { return m_stopped_on_purpose; }
 
 private:

@@ -3,6 +3,9 @@
 
 namespace {
 
+const char port_changed[] =
+    "Update stopped: the serial port was changed. Press Update to try again.";
+
 const char device_missing[] = "Unable to find the device within a time limit of 30 seconds! "
                               "Please check connections and try again!";
 
@@ -25,7 +28,18 @@ private slots:
     void outcome_data();
     void outcome();
     void toolMissing();
-    void portChangeStopsUpdateSilently();
+    void portChangeStopsUpdate_data();
+    void portChangeStopsUpdate();
+    void runEnds_data();
+    void runEnds();
+    void toolExitsRightAfterAnswering_data();
+    void toolExitsRightAfterAnswering();
+    void textsSplitAcrossReads_data();
+    void textsSplitAcrossReads();
+    void messagesStayReadable();
+    void updatePressedWhileRunning_data();
+    void updatePressedWhileRunning();
+    void standardErrorFloodIsNotKept();
     void closingWindowEndsCleanly();
     void oddFirmwarePathsReachToolUnchanged_data();
     void oddFirmwarePathsReachToolUnchanged();
@@ -83,10 +97,10 @@ void WholeUpdateTest::outcome_data()
         << "Error with device configuration. Please check that device.txt is not corrupt, and "
            "reinstall the tool if necessary."
         << "red";
-    // A crash is a failure of the process, reported as such; it sends no colour.
+    // A crash is a failure of the process, reported as such, and ends the update red.
     QTest::newRow("tool_crashes_while_writing")
         << QByteArray("fault=crash_while_writing\n") << library << good << "Crashed!"
-        << "white";
+        << "red";
 }
 
 void WholeUpdateTest::outcome()
@@ -133,25 +147,278 @@ void WholeUpdateTest::toolMissing()
     QCOMPARE(rig.ports->count(), 0);
 }
 
-void WholeUpdateTest::portChangeStopsUpdateSilently()
+void WholeUpdateTest::portChangeStopsUpdate_data()
 {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QString>("runningLine");
+    QTest::newRow("while_waiting_for_the_device")
+        << QByteArray("device_appears_after_ms=60000\nwait_limit_ms=60000\n")
+        << "Please cycle power to the device";
+    QTest::newRow("while_writing")
+        << QByteArray("device_appears_after_ms=0\nprogress_delay_ms=100\n") << "Upload Progress";
+}
+
+void WholeUpdateTest::portChangeStopsUpdate()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, runningLine);
+
     Rig rig;
     QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.useSimulator("device_appears_after_ms=60000\nwait_limit_ms=60000\n"));
+    QVERIFY(rig.useSimulator(settings));
     QVERIFY(rig.dir.writeFile("fw.hex", sample("demo-firmware-v1.0.hex")));
     rig.open();
     QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
 
     QTest::mousePress(rig.update, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith("Please cycle power to the device"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith(runningLine), 20000);
+    QCOMPARE(rig.controller.process.state(), QProcess::Running);
 
     rig.ports->setCurrentIndex(0);
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
     QCOMPARE(rig.controller.comport, QString("3"));
     QVERIFY(rig.drain());
+    // The stop itself is ours and no crash; the user is told why the update ended.
     QVERIFY(!rig.box->toPlainText().contains("Error occured"));
-    QCOMPARE(rig.colour(), rig.controller.white);
+    QCOMPARE(rig.lines().value(1), QString(port_changed));
+    QCOMPARE(rig.colour(), rig.controller.red);
+}
+
+void WholeUpdateTest::runEnds_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("removeTool");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("colour");
+
+    // Run 1 lists the ports, run 2 waits for the device, run 3 writes.
+    const QByteArray ports = "1:print COM Numbers are:3:4\\r\\n\n";
+    const QByteArray found = "2:print Device found on port:4:2A:Unit\\r\\n\n";
+    QTest::newRow("waiting_run_exits_before_the_device_is_found")
+        << ports + "2:print .   \\b\\b\\b\\b\n2:exit 1\n"
+        << false
+        << "The upload tool stopped before the update was complete (exit code 1). Please try "
+           "again."
+        << "red";
+    QTest::newRow("flash_run_exits_halfway")
+        << ports + found +
+               "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\n\n"
+               "3:print Upload Progress  50%\\b\\b\\b\\b\n3:exit 0\n"
+        << false
+        << "The upload tool stopped before the update was complete (exit code 0). Please try "
+           "again."
+        << "red";
+    QTest::newRow("waiting_run_ends_by_itself_after_the_device_is_found")
+        << ports + found + "3:print Reset send successful!\\r\\n\n"
+        << false << "Upload Complete!"
+        << "green";
+    QTest::newRow("exit_code_after_success_changes_nothing")
+        << ports + found + "2:hang\n3:print Reset send successful!\\r\\n\n3:exit 3\n"
+        << false << "Upload Complete!"
+        << "green";
+    QTest::newRow("exit_after_failure_changes_nothing")
+        << ports + found + "2:hang\n3:print Timeout!\\r\\n\n3:exit 1\n"
+        << false << "Communication error! Please ensure all cables are secure and in good repair!"
+        << "red";
+    QTest::newRow("flash_run_crashes")
+        << ports + found + "2:hang\n3:print Upload Progress  10%\\b\\b\\b\\b\n3:crash\n"
+        << false << "Crashed!"
+        << "red";
+    QTest::newRow("waiting_run_fails_to_start") << ports << true << "Failed to start!"
+                                                << "red";
+}
+
+// However a run ends, the update ends green or red with words that say why.
+void WholeUpdateTest::runEnds()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, removeTool);
+    QFETCH(QString, top);
+    QFETCH(QString, colour);
+
+    Rig rig;
+    QVERIFY(rig.dir.isValid());
+    QVERIFY(rig.dir.setScript(script));
+    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
+    rig.open();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    if (removeTool)
+        QVERIFY(QFile::remove(rig.dir.filePath("fwld.exe")));
+
+    QTest::mousePress(rig.update, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, 20000);
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.lines().value(1), top);
+    const QColor expected = colour == "green" ? rig.controller.green : rig.controller.red;
+    QCOMPARE(rig.colour(), expected);
+}
+
+// A tool that answers and exits at once ends its run while its last output is
+// still being delivered; stopping or starting the tool from there must wait.
+void WholeUpdateTest::toolExitsRightAfterAnswering_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("update");
+    QTest::newRow("port_list") << QByteArray("print COM Numbers are:3:4\\r\\n\n") << false;
+    QTest::newRow("detection_line") << QByteArray("1:print COM Numbers are:3:4\\r\\n\n"
+                                                  "2:print Device found on port:4:2A:Unit\\r\\n\n"
+                                                  "3:print Reset send successful!\\r\\n\n")
+                                    << true;
+}
+
+void WholeUpdateTest::toolExitsRightAfterAnswering()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, update);
+
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        Rig rig;
+        QVERIFY(rig.dir.isValid());
+        QVERIFY(rig.dir.setScript(script));
+        QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
+        rig.open();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+        QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+        if (update) {
+            QTest::mousePress(rig.update, Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), 10000);
+            QCOMPARE(rig.dir.runs().size(), 3);
+        }
+        QVERIFY(rig.drain());
+        QVERIFY2(!rig.box->toPlainText().contains("Error occured"),
+                 qPrintable(rig.box->toPlainText()));
+    }
+}
+
+// A pipe can split a text anywhere; what arrives in pieces counts once, whole.
+void WholeUpdateTest::textsSplitAcrossReads_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("colour");
+
+    const QByteArray ports = "1:print COM Numbers are:3:4\\r\\n\n";
+    const QByteArray found = "2:print Device found on port:4:2A:Unit\\r\\n\n2:hang\n";
+    QTest::newRow("success_line")
+        << ports + found + "3:print Reset send succ\n3:sleep 100\n3:print essful!\\r\\n\n3:hang\n"
+        << "Upload Complete!"
+        << "green";
+    QTest::newRow("detection_line")
+        << ports + "2:print Device found on port:\n2:sleep 100\n2:print 7:2A:Unit\\r\\n\n2:hang\n"
+                   "3:print Reset send successful!\\r\\n\n3:hang\n"
+        << "Upload Complete!"
+        << "green";
+    QTest::newRow("error_line")
+        << ports + found + "3:print no stx\n3:sleep 100\n3:print  char!\\r\\n\n3:hang\n"
+        << "Communication error! Please ensure all cables are secure and in good repair!"
+        << "red";
+}
+
+void WholeUpdateTest::textsSplitAcrossReads()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QString, top);
+    QFETCH(QString, colour);
+
+    Rig rig;
+    QVERIFY(rig.dir.isValid());
+    QVERIFY(rig.dir.setScript(script));
+    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
+    rig.open();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTest::mousePress(rig.update, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, 10000);
+    QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
+    QCOMPARE(rig.dir.runs().value(2).mid(4, 2), QStringList({"-B", "2A"}));
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.box->toPlainText().count(top), 1);
+}
+
+// A message the user has to read is not overwritten by the figures that follow it.
+void WholeUpdateTest::messagesStayReadable()
+{
+    Rig rig;
+    QVERIFY(rig.dir.isValid());
+    QVERIFY(rig.dir.setScript("1:print COM Numbers are:3:4\\r\\n\n"
+                              "2:print failed to make debug file!\\r\\n\n"
+                              "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
+                              "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
+                              "2:print ... \\b\\b\\b\\b\n2:hang\n"));
+    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
+    rig.open();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTest::mousePress(rig.update, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device... "), 10000);
+
+    QCOMPARE(rig.lines().value(1), QString("Unable to create \"serial_communication_record.txt\", "
+                                           "future debugging may be impaired."));
+    QVERIFY(rig.lines().value(2).startsWith("Please cycle power to the device."));
+}
+
+void WholeUpdateTest::updatePressedWhileRunning_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("updateRunning");
+    // A slow tool still listing the ports makes way for the update.
+    QTest::newRow("port_list_still_running") << QByteArray("1:hang\n2:hang\n") << false;
+    QTest::newRow("update_running")
+        << QByteArray("1:print COM Numbers are:3:4\\r\\n\n2:print .   \\b\\b\\b\\b\n2:hang\n")
+        << true;
+}
+
+void WholeUpdateTest::updatePressedWhileRunning()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, updateRunning);
+
+    Rig rig;
+    QVERIFY(rig.dir.isValid());
+    QVERIFY(rig.dir.setScript(script));
+    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
+    rig.open();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 1, 10000);
+    if (updateRunning) {
+        QTest::mousePress(rig.update, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith("Please cycle power to the device."), 10000);
+        QTRY_COMPARE(rig.dir.runs().size(), 2);
+    }
+    const QString before = rig.box->toPlainText();
+    const qint64 pid = rig.controller.process.processId();
+
+    const QStringList warnings = warningsDuring([&] {
+        QTest::mousePress(rig.update, Qt::LeftButton);
+        QVERIFY(rig.drain());
+    });
+    QCOMPARE(warnings, QStringList());
+    QCOMPARE(rig.controller.process.state(), QProcess::Running);
+    QTRY_COMPARE(rig.dir.runs().size(), 2);
+    QCOMPARE(rig.dir.runs().at(1).value(4), QString("-b"));
+    if (updateRunning) {
+        // Nothing pushed or cleared: one line more, and the same process.
+        QCOMPARE(rig.controller.process.processId(), pid);
+        QCOMPARE(rig.lines().mid(1, 2),
+                 QStringList({"An update is already running!", before.section('\n', 0, 0)}));
+        QCOMPARE(rig.lines().size(), before.split('\n').size() + 2);
+    } else {
+        QVERIFY(rig.lines().contains("Please cycle power to the device...."));
+    }
+}
+
+// Standard error is never shown; a tool that floods it must not fill memory.
+void WholeUpdateTest::standardErrorFloodIsNotKept()
+{
+    Rig rig;
+    QVERIFY(rig.dir.isValid());
+    // 64 MB on standard error and nothing on standard output.
+    QVERIFY(rig.dir.setScript("erepeat 65536 " + QByteArray(1023, 'e') + "\\n\n"));
+    QSignalSpy finished(&rig.controller.process,
+                        QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
+    rig.open();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
+    QCOMPARE(rig.controller.process.readAllStandardError().size(), 0);
 }
 
 void WholeUpdateTest::closingWindowEndsCleanly()

@@ -20,17 +20,8 @@ bool has_line_end(const QString &text)
     return text.contains('\r') || text.contains('\n');
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void check(const QVector<tool_reaction> &reactions)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     static_cast<int>(size));
-    const QString chunk = decode_tool_output(bytes);
-    require(chunk.size() <= bytes.size());
-    require(!chunk.contains(QChar(0)));
-
-    const QVector<tool_reaction> reactions = interpret_chunk(chunk);
     int last_row = 0;
     QVector<bool> seen(24, false);
     for (const tool_reaction &r : reactions) {
@@ -61,5 +52,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         }
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<int>(size));
+    const QString chunk = decode_tool_output(bytes);
+    require(chunk.size() <= bytes.size());
+    require(!chunk.contains(QChar(0)));
+
+    check(interpret_chunk(chunk));
+
+    // The same text as the output of one run, split into two reads wherever the
+    // first byte says: each read, and the end of the run, keep the same promises.
+    const int split =
+        chunk.isEmpty() ? 0 : static_cast<unsigned char>(data[0]) % (chunk.size() + 1);
+    tool_output_reader reader;
+    check(reader.read(chunk.left(split)));
+    check(reader.read(chunk.mid(split)));
+    check(reader.finish());
     return 0;
 }

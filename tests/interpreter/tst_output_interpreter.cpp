@@ -84,6 +84,8 @@ private slots:
     void chunks();
     void decoding_data();
     void decoding();
+    void reads_split_anywhere_act_once();
+    void unfinished_line_is_bounded();
 };
 
 void tst_output_interpreter::catalogue_shape()
@@ -234,6 +236,51 @@ void tst_output_interpreter::decoding()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(decode_tool_output(bytes), text);
+}
+
+// Whatever two reads a pipe splits a transcript into, each of its texts is acted
+// on once, with the fields of the whole line.
+void tst_output_interpreter::reads_split_anywhere_act_once()
+{
+    const QString transcript = "COM Numbers are:3:4\r\nDevice found on port:4:2A:Unit\r\n"
+                               "Now writing from 0x0 to 0x7f\r\nUpload Progress  42%\b\b\b\b"
+                               "Now verifying flash from 0x0 to 0x7f\r\nReset send successful!\r\n"
+                               "no stx char!\r\n";
+    const QStringList whole{"1 ports 3,4", "7 device 2A|Unit", "3", "5", "4", "2", "20"};
+    for (int split = 0; split <= transcript.size(); ++split) {
+        tool_output_reader reader;
+        QVector<tool_reaction> reactions = reader.read(transcript.left(split));
+        reactions += reader.read(transcript.mid(split));
+        reactions += reader.finish();
+        QStringList rows;
+        int last_row = 0;
+        for (const tool_reaction &r : reactions) {
+            QString row = QString::number(r.row);
+            if (r.kind == tool_reaction::add_ports)
+                row += " ports " + r.ports.join(',');
+            if (r.kind == tool_reaction::device_found)
+                row += " device " + r.version + '|' + r.name;
+            if (r.row != last_row)
+                rows << row;
+            last_row = r.row;
+        }
+        QStringList expected = whole;
+        std::sort(expected.begin(), expected.end());
+        std::sort(rows.begin(), rows.end());
+        QVERIFY2(rows == expected,
+                 qPrintable(QString("split at %1: %2").arg(split).arg(rows.join("; "))));
+    }
+}
+
+// A tool that never ends its line must not make the program keep it all.
+void tst_output_interpreter::unfinished_line_is_bounded()
+{
+    tool_output_reader reader;
+    QCOMPARE(describe(reader.read("Device found on port:4:2A:")), QStringList());
+    const QString name(tool_output_reader::max_kept_line, 'x');
+    QCOMPARE(describe(reader.read(name)), QStringList({"7 device 2A|" + name}));
+    QCOMPARE(describe(reader.read("\r\n")), QStringList());
+    QCOMPARE(describe(reader.finish()), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_output_interpreter)

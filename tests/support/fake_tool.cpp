@@ -9,6 +9,7 @@
 //   crash        abort the process
 //   exit CODE    exit with CODE
 //   repeat N TEXT  write TEXT (escapes as for print) N times, one write each
+//   erepeat N TEXT the same on standard error
 //   random N SEED  write N pseudo-random bytes (zero bytes included), seeded
 //   exec PROGRAM   become PROGRAM with the same arguments (after recording them);
 //                  on Windows, run it as a child with them, pass its output through
@@ -200,6 +201,7 @@ int main(int argc, char **argv)
 #ifdef _WIN32
     // Text mode would turn every \n of a script's output into \r\n.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
     const int run = count_runs() + 1;
     {
@@ -236,14 +238,15 @@ int main(int argc, char **argv)
                 std::this_thread::sleep_for(std::chrono::seconds(1));
         } else if (command == "crash") {
             crash();
-        } else if (command == "repeat") {
+        } else if (command == "repeat" || command == "erepeat") {
+            std::FILE *out = command == "repeat" ? stdout : stderr;
             const std::size_t blank = rest.find(' ');
             const long count = std::atol(rest.substr(0, blank).c_str());
             const std::string text =
                 blank == std::string::npos ? std::string() : unescape(rest.substr(blank + 1));
             for (long i = 0; i < count; ++i) {
-                std::fwrite(text.data(), 1, text.size(), stdout);
-                std::fflush(stdout);
+                std::fwrite(text.data(), 1, text.size(), out);
+                std::fflush(out);
             }
         } else if (command == "random") {
             const std::size_t blank = rest.find(' ');

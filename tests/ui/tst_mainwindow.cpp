@@ -273,8 +273,9 @@ void MainWindowTest::update_without_firmware()
     press_update(rig);
     press_update(rig);
 
-    // Written at once at the cursor, so repeated presses run together.
-    QCOMPARE(rig.status_box()->toPlainText(), QString(no_flash_file) + no_flash_file);
+    // Written at once, each on a line of its own at the top.
+    QCOMPARE(rig.status_box()->toPlainText(),
+             QString(no_flash_file) + '\n' + no_flash_file + '\n');
     QCOMPARE(queue_of(rig), QStringList{"queued line\n"});
     QCOMPARE(rig.status_box()->palette().color(QPalette::Base), red);
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
@@ -362,7 +363,7 @@ void MainWindowTest::placeholder_is_no_file()
     QCOMPARE(rig.controller.filepath, QString());
 
     press_update(rig);
-    QCOMPARE(rig.status_box()->toPlainText(), QString(no_flash_file));
+    QCOMPARE(rig.status_box()->toPlainText(), QString(no_flash_file) + '\n');
     QVERIFY(queue_of(rig).isEmpty());
     QCOMPARE(rig.controller.arguments, QStringList{"-t"});
 }
