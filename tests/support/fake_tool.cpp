@@ -164,12 +164,28 @@ int run_as_child(const std::string &program)
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    // The child must die with us, as the program we would have become would: a test
+    // that kills this process means the tool, and a child left behind would keep
+    // running in the scratch folder. Windows kills what is left in a job whose last
+    // handle closes, and a process's handles close when it is killed.
+    const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!job ||
+        !SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits))
+        return 127;
     PROCESS_INFORMATION child{};
     // Without an application name CreateProcess adds ".exe" to a name that has none,
-    // as the shell would.
-    if (!CreateProcessW(nullptr, &command_line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &child))
+    // as the shell would. The child starts suspended, so that it is in the job before
+    // it can do anything.
+    if (!CreateProcessW(nullptr, &command_line[0], nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+                        nullptr, nullptr, &startup, &child))
         return 127;
+    if (!AssignProcessToJobObject(job, child.hProcess)) {
+        TerminateProcess(child.hProcess, 127);
+        return 127;
+    }
+    ResumeThread(child.hThread);
     WaitForSingleObject(child.hProcess, INFINITE);
     DWORD code = 127;
     GetExitCodeProcess(child.hProcess, &code);
