@@ -47,7 +47,9 @@ void bootloader::start_run(tool_run run)
     m_run = run;
     ++m_generation;
     m_reader.reset();
+    m_starting = true;
     process.start(program, arguments, QIODevice::ReadWrite);
+    m_starting = false;
 }
 
 bool bootloader::update_under_way() const

@@ -91,6 +91,9 @@ private:
     int m_generation = 0;
     // Nesting depth of the tool process's notifications being handled.
     int m_notifications = 0;
+    // True inside QProcess::start(), which on Windows reports a tool that cannot be
+    // started before it returns.
+    bool m_starting = false;
     // The last line sent must stay readable: no progress figure overwrites it.
     bool m_top_lasting = false;
     tool_output_reader m_reader;

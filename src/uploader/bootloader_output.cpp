@@ -3,6 +3,8 @@
 #include "message_catalogue.h"
 #include "output_interpreter.h"
 
+#include <QMetaObject>
+
 // Reading and interpreting the tool's output, the end of each run, and process
 // errors.
 
@@ -110,6 +112,15 @@ void bootloader::run_finished(int exit_code, QProcess::ExitStatus status)
 
 void bootloader::errorslot(QProcess::ProcessError errors)
 {
+    // QProcess on Windows reports a tool that cannot be started from inside start(),
+    // before the caller has shown what the run is for (Update its power-cycle prompt
+    // on white), which would bury the report and turn the box white again. So the
+    // report waits for the event loop, where Linux makes it anyway.
+    if (m_starting) {
+        QMetaObject::invokeMethod(
+            this, [this, errors] { errorslot(errors); }, Qt::QueuedConnection);
+        return;
+    }
     const notification_scope scope(m_notifications);
     // The program kills the tool itself when the port changes, when the flash run
     // replaces the update run and at shutdown, and Qt calls every such kill a
