@@ -49,5 +49,4 @@ private:
     QTimer &status_timer;
 
     friend class MainWindowTest;
-    friend class StatusBoxTest;
 };
