@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QMap>
 #include <QPair>
+#include <QPalette>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QTextBlock>
@@ -42,6 +43,7 @@ const char sim_settings[] = "device_appears_after_ms=0\n"
                             "phase_delay_ms=20\n";
 const char complete[] = "Upload Complete!";
 const int update_limit_ms = 30000;
+const int queue_limit_ms = 2000;
 const int checkpoints[] = {10, 40, 100, 300, 1000, 3000, 6000};
 
 long resident_kib()
@@ -127,17 +129,25 @@ int main(int argc, char **argv)
     // Growth is reported from update 10 and from update 100; the box is full from
     // update 48 on, so growth after 100 is no longer the box filling up.
     QMap<int, QPair<long, long>> seen;
+    int out_of_order = 0;
     for (int n = 1; n <= updates; ++n) {
         QTest::mouseClick(update, Qt::LeftButton);
+        // Done when the tool has ended, the box has turned green and the queue has
+        // shown "Upload Complete!" on top. On a loaded machine two chunks of the
+        // flash run can still arrive in one read and a figure land above that
+        // line; such an update is counted and not waited for any longer.
         if (!run_until(
                 [&] {
-                    return top() == complete && controller.process.state() == QProcess::NotRunning;
+                    return controller.process.state() == QProcess::NotRunning &&
+                           box->palette().color(QPalette::Base) == controller.green;
                 },
                 update_limit_ms)) {
-            std::fprintf(stderr, "update %d did not complete; the top line reads \"%s\"\n", n,
+            std::fprintf(stderr, "update %d did not succeed; the top line reads \"%s\"\n", n,
                          qPrintable(top()));
             return 1;
         }
+        if (!run_until([&] { return top() == complete; }, queue_limit_ms))
+            ++out_of_order;
         if (n != updates &&
             std::find(std::begin(checkpoints), std::end(checkpoints), n) == std::end(checkpoints))
             continue;
@@ -149,6 +159,9 @@ int main(int argc, char **argv)
         std::fflush(stdout);
     }
     std::printf("\n");
+    if (out_of_order > 0)
+        std::printf("%d of %d updates ended with a figure above \"%s\".\n", out_of_order, updates,
+                    complete);
     for (int from : {10, 100}) {
         if (from >= updates)
             continue;
