@@ -59,8 +59,8 @@ void show_next(QStringList &queue, QTextEdit &box)
     }
 
     trim_history(box);
-    // The box's own cursor stayed behind the inserted text; back at the start it
-    // brings the view to the top, where the newest line is.
+    // The insertion pushed the box's own cursor down behind the new text; back
+    // at the start, it brings the view to the top, where the newest line is.
     box.moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
 }
 

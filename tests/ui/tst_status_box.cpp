@@ -2,6 +2,7 @@
 #include "window_rig.h"
 
 #include <QPalette>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -18,6 +19,7 @@ private slots:
     void ticks_data();
     void ticks();
     void progress_replaces_first_visual_line_of_wrapped_paragraph();
+    void tick_brings_view_back_to_newest_line();
     void controller_text_is_queued_not_shown();
     void history_keeps_newest_thousand_lines_data();
     void history_keeps_newest_thousand_lines();
@@ -117,6 +119,29 @@ void StatusBoxTest::progress_replaces_first_visual_line_of_wrapped_paragraph()
     const QString rest = text.mid(1);
     QVERIFY2(rest.trimmed().size() >= long_line.size() - first_line_length - 1, qPrintable(text));
     QVERIFY(long_line.endsWith(rest));
+}
+
+void StatusBoxTest::tick_brings_view_back_to_newest_line()
+{
+    WindowRig rig;
+    QVERIFY(rig.ready);
+    rig.timer.stop();
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    for (int i = 1; i <= 30; ++i) {
+        rig.window->insert_text(QString("line %1").arg(i));
+        rig.window->update_text_now();
+    }
+    // The user has scrolled down to older lines.
+    QScrollBar *scroll = rig.status_box()->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 0);
+    scroll->setValue(scroll->maximum());
+
+    rig.window->insert_text("line 31");
+    rig.window->update_text_now();
+    QTextEdit *box = rig.status_box();
+    const QRect newest = box->cursorRect(QTextCursor(box->document()));
+    QVERIFY2(box->viewport()->rect().contains(newest), qPrintable(QString::number(newest.top())));
 }
 
 void StatusBoxTest::controller_text_is_queued_not_shown()
