@@ -145,6 +145,7 @@ void MainWindow::on_Update_button_pressed()
         // press at once, not a tick later.
         ui->Status_textbox->moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
         ui->Status_textbox->insertPlainText(QString::fromLatin1(no_flash_file) + QLatin1Char('\n'));
+        status_box::trim_history(*ui->Status_textbox);
         return;
     }
 
@@ -155,6 +156,7 @@ void MainWindow::on_Update_button_pressed()
     text_queue.clear();
     ui->Status_textbox->moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
     ui->Status_textbox->insertPlainText(QString(update_separator_lines, QLatin1Char('\n')));
+    status_box::trim_history(*ui->Status_textbox);
     insert_text(QString::fromLatin1(cycle_power_prompt));
 }
 

@@ -52,5 +52,4 @@ private:
     QTimer &status_timer;
 
     friend class MainWindowTest;
-    friend class StatusBoxTest;
 };
