@@ -48,6 +48,5 @@ private:
     bootloader &controller;
     QTimer &status_timer;
 
-    friend class MainWindowTest;
     friend class StatusBoxTest;
 };
