@@ -471,6 +471,7 @@ void TestFwldSim::faultTable_data()
     QTest::newRow("row23_bootloader_takes_all")
         << flashArgs() << none << goodHex() << QByteArray("2a 0x800 start=0x800 VM100\n") << false
         << QByteArrayList{"size cannot be 0!"} << 1;
+    row("any_failure_text", flashArgs(), "fault=text:29", {"size cannot be 0!"}, 1);
     row("crash_while_writing", flashArgs(), "fault=crash_while_writing",
         {"Now writing from 0x0000 to 0x02FF"}, -1);
 }
