@@ -51,5 +51,4 @@ private:
     bootloader &controller;
     QTimer &status_timer;
 
-    friend class MainWindowTest;
 };
