@@ -6,6 +6,7 @@
 //   bench_update_memory [UPDATES [no-pixmap-cache]]   (UPDATES: default 1000, at least 10)
 #include "bootloader.h"
 #include "mainwindow.h"
+#include "resident_memory.h"
 #include "tool_dir.h"
 
 #include <QApplication>
@@ -45,17 +46,6 @@ const char complete[] = "Upload Complete!";
 const int update_limit_ms = 30000;
 const int queue_limit_ms = 2000;
 const int checkpoints[] = {10, 40, 100, 300, 1000, 3000, 6000};
-
-long resident_kib()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 long heap_in_use_kib()
 {
