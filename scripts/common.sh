@@ -23,3 +23,7 @@ ensure_packages() {
 
 # What building and testing needs on Debian 12.
 BUILD_PACKAGES=(build-essential cmake qtbase5-dev qtbase5-dev-tools binutils fonts-dejavu-core)
+# What the Qt 6 build needs on top. qt6-base-dev itself depends on the OpenGL and
+# Vulkan headers (libgl-dev, libopengl-dev, libvulkan-dev) that Qt 6's CMake
+# package looks for, and on the platform plugins (qt6-qpa-plugins) the tests run on.
+QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools)

@@ -48,11 +48,6 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     connect(&controller, SIGNAL(textreadysig(QString)), this, SLOT(insert_text(QString)));
     connect(&controller, SIGNAL(changecolour(QColor)), this,
             SLOT(change_Status_textbox_color(QColor)));
-    // Made after the by-name connection of the same signal: the window's handler
-    // opens the dialog at the firmware path as it stood before the change, and
-    // only then does the controller take the new entry.
-    connect(ui->Firmware_combobox, SIGNAL(currentIndexChanged(QString)), &controller,
-            SLOT(filepathupdate(QString)));
     // Both made before list_ports() below, whose answer travels through them.
     connect(&controller, SIGNAL(devicelist(QStringList)), this,
             SLOT(update_device_box(QStringList)));
@@ -122,7 +117,10 @@ void MainWindow::update_device_box(QStringList list)
     QComboBox *box = ui->serial_combobox;
     box->clear();
     box->addItems(list);
-    box->setCurrentIndex(box->count() - 1);
+    // On an empty box Qt 6 announces index -1 once more, which Qt 5 does not; the
+    // clear() above has already handed the controller the empty port.
+    if (!list.isEmpty())
+        box->setCurrentIndex(box->count() - 1);
 }
 
 void MainWindow::change_Status_textbox_color(QColor color)
@@ -147,6 +145,7 @@ void MainWindow::on_Update_button_pressed()
         // press at once, not a tick later.
         ui->Status_textbox->moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
         ui->Status_textbox->insertPlainText(QString::fromLatin1(no_flash_file) + QLatin1Char('\n'));
+        status_box::trim_history(*ui->Status_textbox);
         return;
     }
 
@@ -157,14 +156,25 @@ void MainWindow::on_Update_button_pressed()
     text_queue.clear();
     ui->Status_textbox->moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
     ui->Status_textbox->insertPlainText(QString(update_separator_lines, QLatin1Char('\n')));
+    status_box::trim_history(*ui->Status_textbox);
     insert_text(QString::fromLatin1(cycle_power_prompt));
 }
 
-void MainWindow::on_Firmware_combobox_currentIndexChanged(const QString &arg1)
+void MainWindow::on_Firmware_combobox_currentIndexChanged(int index)
 {
-    if (!arg1.contains(QLatin1String(load_file_marker), Qt::CaseSensitive))
-        return;
+    // Read at once: the dialog below inserts an entry at this very index, and the
+    // controller must get the entry that was chosen, as Qt 5's text signal gave it.
+    const QString text = ui->Firmware_combobox->itemText(index);
+    // The dialog first, while the controller still holds the file chosen before;
+    // the changes the dialog makes to the box come back through this slot and
+    // reach the controller before this one does.
+    if (text.contains(QLatin1String(load_file_marker), Qt::CaseSensitive))
+        load_file_through_dialog();
+    controller.filepathupdate(text);
+}
 
+void MainWindow::load_file_through_dialog()
+{
     // The controller has not seen this change yet, so its path is still the
     // file chosen before; the dialog opens on it.
     const QString start = controller.filepath.isEmpty() ? QString::fromLatin1(working_directory)
@@ -185,9 +195,11 @@ void MainWindow::on_Firmware_combobox_currentIndexChanged(const QString &arg1)
     box->setCurrentIndex(n - 1);
 }
 
-void MainWindow::on_serial_combobox_currentIndexChanged(const QString &arg1)
+void MainWindow::on_serial_combobox_currentIndexChanged(int index)
 {
+    // Read at once, as the entry stands at this change.
+    const QString entry = ui->serial_combobox->itemText(index);
     // A run under way talks to the old port; it ends here and is not resumed.
     controller.stop_for_new_port();
-    controller.select_port(arg1);
+    controller.select_port(entry);
 }

@@ -33,21 +33,22 @@ public slots:
     void update_text_now();
 
 private slots:
-    // Connected by name when the form is set up.
+    // Connected by name when the form is set up. The boxes' slots take the index:
+    // Qt 6 has no currentIndexChanged(QString), and the index signal fires in
+    // exactly the cases Qt 5's text signal did (currentTextChanged does not).
     void on_Update_button_pressed();
-    void on_Firmware_combobox_currentIndexChanged(const QString &arg1);
-    void on_serial_combobox_currentIndexChanged(const QString &arg1);
+    void on_Firmware_combobox_currentIndexChanged(int index);
+    void on_serial_combobox_currentIndexChanged(int index);
 
 private:
     void fit_caption_fonts();
     void set_caption_point_size(int point_size);
     void fill_firmware_box();
+    void load_file_through_dialog();
 
     Ui::MainWindow *ui;
     QStringList text_queue;
     bootloader &controller;
     QTimer &status_timer;
 
-    friend class MainWindowTest;
-    friend class StatusBoxTest;
 };

@@ -4,7 +4,9 @@
 #include <QColor>
 #include <QPalette>
 #include <QString>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace status_box {
@@ -36,26 +38,48 @@ void show_next(QStringList &queue, QTextEdit &box)
     if (queue.isEmpty())
         return;
 
+    // Each entry is one edit at the top of the document. Its cost still grows
+    // with the paragraphs below it, which the layout moves down or up one by
+    // one; trim_history is what bounds them.
+    QTextCursor top(box.document());
     if (!is_progress(queue.first())) {
-        box.moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
-        box.insertPlainText(queue.takeFirst());
-        return;
+        top.insertText(queue.takeFirst());
+    } else {
+        while (queue.size() > 1 && is_progress(queue.at(1)))
+            queue.removeFirst();
+
+        // Only the first displayed line goes: when the top paragraph wraps, the
+        // rest of it stays, and the paragraph itself stays to take the new figure.
+        top.select(QTextCursor::LineUnderCursor);
+        // Typed over the selection, the figure replaces the line in one edit, so
+        // the document is laid out once, not once for the removal and again for
+        // the insertion. The figure ends at its carriage return; the line feed
+        // the queue added after it must not push the figure down a line.
+        top.insertText(queue.takeFirst().section(carriage_return, 0, 0));
     }
 
-    while (queue.size() > 1 && is_progress(queue.at(1)))
-        queue.removeFirst();
-
-    // Only the first displayed line goes: when the top paragraph wraps, the rest
-    // of it stays, and the paragraph itself stays to take the new figure.
-    QTextCursor top = box.textCursor();
-    top.movePosition(QTextCursor::Start, QTextCursor::MoveAnchor, 1);
-    top.select(QTextCursor::LineUnderCursor);
-    top.removeSelectedText();
-
+    trim_history(box);
+    // The insertion pushed the box's own cursor down behind the new text; back
+    // at the start, it brings the view to the top, where the newest line is.
     box.moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
-    // The figure ends at its carriage return; the line feed the queue added
-    // after it must not push the figure down a line.
-    box.insertPlainText(queue.takeFirst().section(carriage_return, 0, 0));
+}
+
+void trim_history(QTextEdit &box)
+{
+    QTextDocument *document = box.document();
+    // Checked first: every call that turns it off may compact the whole text.
+    if (document->isUndoRedoEnabled())
+        document->setUndoRedoEnabled(false);
+    if (document->blockCount() <= kept_lines)
+        return;
+
+    // From the end of the last line kept, so that its paragraph separator goes
+    // with the older lines, to the end of the document.
+    const QTextBlock last_kept = document->findBlockByNumber(kept_lines - 1);
+    QTextCursor oldest(document);
+    oldest.setPosition(last_kept.position() + last_kept.length() - 1);
+    oldest.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    oldest.removeSelectedText();
 }
 
 void set_background(QTextEdit &box, const QColor &color)

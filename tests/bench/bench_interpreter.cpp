@@ -39,9 +39,9 @@ void InterpreterBench::chunk_data()
     for (const char *text :
          {"failed to make debug file!", "Please enter a valid input filename!",
           "Could not find entry for version", "Can not open comport",
-          "timeout trying to find bootloader!", "failed to get device file!", "Incorrect usage:",
-          "Please specify a serial port, with ", "Could not open serial output file!",
-          "Error writing to ", "hex file read failure!",
+          "timeout trying to find bootloader!", "failed to get device file!",
+          "Incorrect usage:", "Please specify a serial port, with ",
+          "Could not open serial output file!", "Error writing to ", "hex file read failure!",
           "Truncating lower range limit to lower range of writable flash", "Timeout!",
           "No file name specified", "No end of file reached?", "size cannot be 0!"})
         every += QByteArray(text) + "\r\n";
@@ -58,7 +58,8 @@ void InterpreterBench::chunk()
         fired.insert(r.row);
     QCOMPARE(fired.size(), rows);
 
-    QBENCHMARK {
+    QBENCHMARK
+    {
         interpret_chunk(decode_tool_output(bytes));
     }
 }

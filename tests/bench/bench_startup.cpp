@@ -7,6 +7,7 @@
 //   bench_startup child bare       (internal) the same widgets, no logic
 #include "bootloader.h"
 #include "mainwindow.h"
+#include "resident_memory.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -29,17 +30,6 @@ qint64 monotonic_ns()
     timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-}
-
-long resident_kib()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
 }
 
 int child(int argc, char **argv, bool program)

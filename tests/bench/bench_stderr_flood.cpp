@@ -5,29 +5,14 @@
 //   bench_stderr_flood [MEGABYTES]   (default 300) prints one table row
 #include "bootloader.h"
 #include "mainwindow.h"
+#include "resident_memory.h"
 #include "tool_dir.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-long resident_kib()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -39,7 +24,8 @@ int main(int argc, char **argv)
     ToolDir dir;
     const QByteArray line = QByteArray(1023, 'e') + "\\n";
     if (!dir.isValid() ||
-        !dir.setScript("erepeat " + QByteArray::number(static_cast<qlonglong>(megabytes) * 1024) + ' ' + line + '\n'))
+        !dir.setScript("erepeat " + QByteArray::number(static_cast<qlonglong>(megabytes) * 1024) +
+                       ' ' + line + '\n'))
         return 1;
 
     long before = 0;

@@ -238,10 +238,7 @@ void WholeUpdateTest::runEnds()
     QFETCH(QString, colour);
 
     Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.dir.setScript(script));
-    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
-    rig.open();
+    QVERIFY(rig.openScripted(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
     QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
     if (removeTool)
@@ -276,10 +273,7 @@ void WholeUpdateTest::toolExitsRightAfterAnswering()
 
     for (int attempt = 0; attempt < 10; ++attempt) {
         Rig rig;
-        QVERIFY(rig.dir.isValid());
-        QVERIFY(rig.dir.setScript(script));
-        QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
-        rig.open();
+        QVERIFY(rig.openScripted(script));
         QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
         QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
         if (update) {
@@ -324,10 +318,7 @@ void WholeUpdateTest::textsSplitAcrossReads()
     QFETCH(QString, colour);
 
     Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.dir.setScript(script));
-    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
-    rig.open();
+    QVERIFY(rig.openScripted(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
     QTest::mousePress(rig.update, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, 10000);
@@ -341,14 +332,11 @@ void WholeUpdateTest::textsSplitAcrossReads()
 void WholeUpdateTest::messagesStayReadable()
 {
     Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.dir.setScript("1:print COM Numbers are:3:4\\r\\n\n"
-                              "2:print failed to make debug file!\\r\\n\n"
-                              "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
-                              "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
-                              "2:print ... \\b\\b\\b\\b\n2:hang\n"));
-    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
-    rig.open();
+    QVERIFY(rig.openScripted("1:print COM Numbers are:3:4\\r\\n\n"
+                             "2:print failed to make debug file!\\r\\n\n"
+                             "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
+                             "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
+                             "2:print ... \\b\\b\\b\\b\n2:hang\n"));
     QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
     QTest::mousePress(rig.update, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device... "), 10000);
@@ -375,10 +363,7 @@ void WholeUpdateTest::updatePressedWhileRunning()
     QFETCH(bool, updateRunning);
 
     Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.dir.setScript(script));
-    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
-    rig.open();
+    QVERIFY(rig.openScripted(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 1, 10000);
     if (updateRunning) {
         QTest::mousePress(rig.update, Qt::LeftButton);

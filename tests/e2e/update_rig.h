@@ -18,10 +18,10 @@
 // known), or the fake tool alone for what no well-behaved tool does.
 
 inline const char sim_settings[] = "device_appears_after_ms=200\n"
-                            "dot_interval_ms=50\n"
-                            "progress_delay_ms=0\n"
-                            // Each phase line must arrive in a read of its own.
-                            "phase_delay_ms=250\n";
+                                   "dot_interval_ms=50\n"
+                                   "progress_delay_ms=0\n"
+                                   // Each phase line must arrive in a read of its own.
+                                   "phase_delay_ms=250\n";
 
 struct Rig
 {
@@ -39,14 +39,24 @@ struct Rig
         window->show();
     }
 
+    // The fake tool following `script`, and a firmware file to choose; then open().
+    bool openScripted(const QByteArray &script)
+    {
+        if (!dir.isValid() || !dir.setScript(script) || !dir.writeFile("fw.hex", ":00000001FF\n"))
+            return false;
+        open();
+        return true;
+    }
+
     // The stand-in tool, recorded by the fake one, with its device library.
     // `deviceLibrary` replaces the stand-in's device.txt; "-" leaves it out.
     bool useSimulator(const QByteArray &extraSettings = QByteArray(),
                       const QByteArray &deviceLibrary = QByteArray())
     {
-        const bool library = deviceLibrary.isEmpty()
-                                 ? dir.copySimulatorFile("device.txt", "device.txt")
-                                 : deviceLibrary == "-" || dir.writeFile("device.txt", deviceLibrary);
+        const bool library =
+            deviceLibrary.isEmpty()
+                ? dir.copySimulatorFile("device.txt", "device.txt")
+                : deviceLibrary == "-" || dir.writeFile("device.txt", deviceLibrary);
         return library && dir.installSimulator() && dir.setScript("exec ./fwld-sim\n") &&
                dir.writeFile("fwld-sim.conf", sim_settings + extraSettings);
     }
@@ -76,4 +86,3 @@ inline QByteArray sample(const char *name)
     QFile file(QString::fromUtf8(SIM_SOURCE_DIR) + "/samples/" + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-

@@ -79,6 +79,8 @@ private slots:
     void goodFiles_data();
     void goodFiles();
     void objcopyImageOver64KiB();
+    void toolchainOverlapLaterValueWins_data();
+    void toolchainOverlapLaterValueWins();
     void badFiles_data();
     void badFiles();
     void faultTable_data();
@@ -247,6 +249,64 @@ void TestFwldSim::objcopyImageOver64KiB()
     QVERIFY(written.readAll() == bytes);
 }
 
+void TestFwldSim::toolchainOverlapLaterValueWins_data()
+{
+    QTest::addColumn<QByteArray>("hex");
+    QTest::addColumn<QByteArray>("objcopyImage");
+
+    // Made by the AVR toolchain's objcopy (GNU Binutils 2.26) the way a bootloader build
+    // places its version word over the last data word: app.bin holds the 64 bytes
+    // (i * 37 + 11) & 0xFF, version.bin the bytes 2A 01.
+    //   avr-objcopy -I binary -O elf32-avr -B avr app.bin app.elf
+    //   avr-objcopy --add-section .version=version.bin
+    //       --set-section-flags .version=alloc,load,contents
+    //       --change-section-address .version=0x3E app.elf both.elf
+    //   avr-objcopy -O ihex both.elf both.hex
+    // The image is what GNU objcopy 2.40 makes of it, the later value winning:
+    //   objcopy -I ihex -O binary both.hex both.bin
+    QTest::newRow("objcopy_version_word_over_last_data_word")
+        << QByteArray(":100000000B30557A9FC4E90E33587DA2C7EC1136E8\r\n"
+                      ":100010005B80A5CAEF14395E83A8CDF2173C6186D8\r\n"
+                      ":10002000ABD0F51A3F6489AED3F81D42678CB1D6C8\r\n"
+                      ":10003000FB20456A8FB4D9FE23486D92B7DC0126B8\r\n"
+                      ":02003E002A0195\r\n"
+                      ":00000001FF\r\n")
+        << QByteArray::fromHex("0b30557a9fc4e90e33587da2c7ec11365b80a5caef14395e83a8cdf2173c"
+                               "6186abd0f51a3f6489aed3f81d42678cb1d6fb20456a8fb4d9fe23486d92"
+                               "b7dc2a01");
+
+    // A bootloader as a real build ships it, when the machine has one (see CMakeLists.txt);
+    // its image is made by objcopy at build time.
+    QByteArray bootloader;
+    QByteArray bootloaderImage;
+#ifdef TOOLCHAIN_BOOTLOADER_HEX
+    QFile hex(QStringLiteral(TOOLCHAIN_BOOTLOADER_HEX));
+    QFile image(QStringLiteral(TOOLCHAIN_BOOTLOADER_IMAGE));
+    if (hex.open(QIODevice::ReadOnly) && image.open(QIODevice::ReadOnly)) {
+        bootloader = hex.readAll();
+        bootloaderImage = image.readAll();
+    }
+#endif
+    QTest::newRow("bootloader_of_a_real_build") << bootloader << bootloaderImage;
+}
+
+void TestFwldSim::toolchainOverlapLaterValueWins()
+{
+    QFETCH(QByteArray, hex);
+    QFETCH(QByteArray, objcopyImage);
+    if (hex.isEmpty())
+        QSKIP("no bootloader file of a real build on this machine");
+
+    ToolDir dir(ToolDir::SimulatedTool);
+    QVERIFY(dir.writeFile("fw.hex", hex));
+    const Result result = run(dir, flashArgs(), "image_file=written.bin\n");
+    QVERIFY2(result.out.endsWith("Reset send successful!\r\n"), result.out.constData());
+    QCOMPARE(result.exitCode, 0);
+    QFile written(dir.filePath("written.bin"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll().toHex(), objcopyImage.toHex());
+}
+
 void TestFwldSim::badFiles_data()
 {
     QTest::addColumn<QByteArray>("hex");
@@ -278,7 +338,6 @@ void TestFwldSim::badFiles_data()
     row("start_linear_two_bytes", one + record(5, 0, "ab") + endRecord, rejected);
     row("extra_characters", ":0100000055AA00\r\n" + QByteArray(endRecord), rejected);
     row("record_after_end", endRecord + one, rejected);
-    row("conflicting_data", one + record(0, 0, "\x7F") + endRecord, rejected);
     row("line_without_end", ":" + QByteArray(5000, 'A'), rejected);
     row("non_hex_count", ":G100000055AA\r\n" + QByteArray(endRecord), conv);
     row("non_hex_data", ":01000000ZZAA\r\n" + QByteArray(endRecord), conv);
@@ -409,6 +468,7 @@ void TestFwldSim::faultTable_data()
     QTest::newRow("row23_bootloader_takes_all")
         << flashArgs() << none << goodHex() << QByteArray("2a 0x800 start=0x800 VM100\n") << false
         << QByteArrayList{"size cannot be 0!"} << 1;
+    row("any_failure_text", flashArgs(), "fault=text:29", {"size cannot be 0!"}, 1);
     row("crash_while_writing", flashArgs(), "fault=crash_while_writing",
         {"Now writing from 0x0000 to 0x02FF"}, -1);
 }

@@ -259,6 +259,10 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
     if (m_settings.fault.kind == Fault::DebugFile || !m_record.open(false))
         console::line(texts::serial_output_failed);
     m_record.log("flash: -s " + port_text + " -M " + speed + " -B " + version_text + " -f " + file);
+    if (m_settings.fault.kind == Fault::Text) {
+        console::line(m_settings.fault.text);
+        return 1;
+    }
     DeviceEntry entry;
     Placement placed;
     if (!prepare(port_text, version_text, file, entry, placed))

@@ -27,7 +27,7 @@ public:
 private:
     bool read_byte(std::uint8_t &byte);
     bool reject(const char *reason, std::string &error) const;
-    bool store(const std::vector<std::uint8_t> &data, std::string &error);
+    void store(const std::vector<std::uint8_t> &data);
 
     HexImage &m_image;
     std::string m_line;
@@ -62,18 +62,15 @@ bool HexReader::reject(const char *reason, std::string &error) const
     return false;
 }
 
-bool HexReader::store(const std::vector<std::uint8_t> &data, std::string &error)
+void HexReader::store(const std::vector<std::uint8_t> &data)
 {
     for (std::size_t i = 0; i < data.size(); ++i) {
         // Segment addressing wraps inside its 64 KiB segment; linear addressing runs on.
         const std::uint32_t address = m_segmented
                                           ? m_base + ((m_offset + i) & 0xFFFFu)
                                           : static_cast<std::uint32_t>(m_base + m_offset + i);
-        if (!set_byte(m_image, address, data[i]))
-            return reject(format("gives address 0x%X a second, different value", address).c_str(),
-                          error);
+        set_byte(m_image, address, data[i]);
     }
-    return true;
 }
 
 bool HexReader::take_line(const std::string &raw, std::string &error)
@@ -131,7 +128,8 @@ bool HexReader::take_line(const std::string &raw, std::string &error)
 
     switch (type) {
     case Data:
-        return store(data, error);
+        store(data);
+        break;
     case EndOfFile:
         m_end_seen = true;
         break;
@@ -152,15 +150,12 @@ bool HexReader::take_line(const std::string &raw, std::string &error)
 
 } // namespace
 
-bool set_byte(HexImage &image, std::uint32_t address, std::uint8_t value)
+void set_byte(HexImage &image, std::uint32_t address, std::uint8_t value)
 {
     HexPage &page = image[address - address % page_size];
     const std::uint32_t index = address % page_size;
-    if (page.used[index])
-        return page.bytes[index] == value;
     page.used[index] = true;
     page.bytes[index] = value;
-    return true;
 }
 
 bool read_hex_file(const std::filesystem::path &path, HexImage &image, std::string &error)

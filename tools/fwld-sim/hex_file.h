@@ -25,5 +25,6 @@ using HexImage = std::map<std::uint32_t, HexPage>;
 // line the tool prints for it, which starts with one of the tool's file texts.
 bool read_hex_file(const std::filesystem::path &path, HexImage &image, std::string &error);
 
-// Puts one byte in place; false when the address already holds a different value.
-bool set_byte(HexImage &image, std::uint32_t address, std::uint8_t value);
+// Puts one byte in place. A byte given again takes the later value, as objcopy does: a
+// bootloader build writes its version word over the last word of its data.
+void set_byte(HexImage &image, std::uint32_t address, std::uint8_t value);

@@ -58,6 +58,8 @@ int main(int argc, char **argv)
     console::setup();
     const std::vector<std::string> args = arguments(argc, argv);
     const Settings settings = load_settings();
+    if (!settings.transcript_file.empty())
+        console::copy_to(settings.transcript_file);
 
     const bool port_list = args.size() == 1 && args[0] == "-t";
     const bool common = args.size() >= 5 && args[0] == "-s" && args[2] == "-M";

@@ -1,8 +1,10 @@
 #include "output.h"
 
+#include "text_util.h"
 #include "texts.h"
 
 #include <chrono>
+#include <fstream>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -23,8 +25,24 @@ void setup()
     std::setvbuf(stdout, nullptr, _IOFBF, 64 * 1024);
 }
 
+static std::ofstream &copy()
+{
+    static std::ofstream file;
+    return file;
+}
+
+void copy_to(const std::string &file)
+{
+    copy().open(to_path(file), std::ios::binary | std::ios::app);
+    if (!copy())
+        std::fprintf(stderr, "could not open the transcript file %s\n", file.c_str());
+}
+
 static void write_all(const std::string &text)
 {
+    // Before standard output, so that the copy is complete once the reader has the text.
+    if (copy().is_open())
+        copy().write(text.data(), static_cast<std::streamsize>(text.size())).flush();
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fflush(stdout);
 }

@@ -11,6 +11,10 @@ namespace console {
 // Binary standard output on Windows, so "\r\n" is not widened to "\r\r\n".
 void setup();
 
+// From now on every write to standard output is first added to the end of this file,
+// so a test can read what the tool printed, byte for byte.
+void copy_to(const std::string &file);
+
 // The text and the tool's line end, "\r\n".
 void line(const std::string &text);
 

@@ -100,12 +100,21 @@ bool parse_fault(const std::string &text, Fault &fault)
             return true;
         }
     }
+    std::uint64_t index = 0;
+    if (text.compare(0, 5, "text:") == 0) {
+        if (!parse_number(text.substr(5), index) || index < 1 ||
+            index > static_cast<std::uint64_t>(texts::failure_text_count))
+            return false;
+        fault = Fault();
+        fault.kind = Fault::Text;
+        fault.text = texts::failure_texts[index - 1];
+        return true;
+    }
     if (text.compare(0, 5, "comm:") != 0 || text.size() == 5)
         return false;
     const std::string rest = text.substr(5);
     Fault comm;
     comm.kind = Fault::Comm;
-    std::uint64_t index = 0;
     if (parse_number(rest, index)) {
         if (index < 1 || index > static_cast<std::uint64_t>(texts::comm_error_count))
             return false;
@@ -152,6 +161,10 @@ bool apply(Settings &s, const std::string &key, const std::string &value)
         return parse_fault(value, s.fault);
     if (key == "image_file") {
         s.image_file = value;
+        return true;
+    }
+    if (key == "transcript_file") {
+        s.transcript_file = value;
         return true;
     }
     return false;

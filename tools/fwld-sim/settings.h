@@ -18,6 +18,7 @@ struct Fault
         WriteError,   // the disk refuses a write to the traffic record
         EepromOutput, // the EEPROM data cannot be appended to its output file
         DebugFile,    // the traffic record cannot be created
+        Text,         // flash run: prints `text`, one of the tool's failure texts, and fails
     };
     Kind kind = None;
     std::string text;
@@ -37,6 +38,7 @@ struct Settings
     long dot_interval_ms = 250;
     Fault fault;
     std::string image_file;
+    std::string transcript_file;
 
     bool device_on(unsigned long port) const;
     bool port_listed(unsigned long port) const;

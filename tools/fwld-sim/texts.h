@@ -73,4 +73,38 @@ const char *const comm_errors[] = {
 };
 const int comm_error_count = sizeof comm_errors / sizeof comm_errors[0];
 
+// Every other failure text, in the order the numbered form of the "text" fault uses.
+const char *const failure_texts[] = {
+    debug_file_failed,
+    bad_file_name,
+    version_not_hex,
+    no_version_entry,
+    unsupported,
+    cannot_open_port,
+    find_timeout,
+    no_device_file,
+    usage,
+    no_port,
+    serial_output_failed,
+    error_writing_to,
+    eeprom_output_failed,
+    read_failed,
+    verify_fail,
+    truncating_high,
+    truncating_low,
+    too_much_data,
+    no_file_name,
+    flash_exceeded,
+    open_failed,
+    eeprom_exceeded,
+    line_rejected,
+    no_eof,
+    high_byte,
+    low_byte,
+    byte_conv,
+    checksum_conv,
+    size_zero,
+};
+const int failure_text_count = sizeof failure_texts / sizeof failure_texts[0];
+
 } // namespace texts

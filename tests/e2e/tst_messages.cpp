@@ -1,0 +1,307 @@
+#include "update_rig.h"
+
+#include <QRegularExpression>
+
+// Every tool text of the message table and every message, through the real window and
+// the stand-in tool. The expected texts are typed here, apart from the program's table
+// and the stand-in's own texts, so that a changed character in either, or a message
+// given to the wrong row, fails a row.
+
+namespace {
+
+const char maker_site[] = "https://www.velmora.example/downloads";
+
+// The messages as the status box shows them: one line, without the closing blank line.
+const char debug_file[] =
+    "Unable to create \"serial_communication_record.txt\", future debugging may be impaired.";
+const char file_name[] =
+    "Input Firmware file name contains illegal characters. Please rename and load again.";
+const char newer_software[] = "Program requires an update to program this device, please "
+                              "download the latest software from ";
+const char serial_port[] = "This serial port is unusable. Please check that the serial port "
+                           "isn't being used by another program, and is installed correctly.";
+const char no_device[] = "Unable to find the device within a time limit of 30 seconds! Please "
+                         "check connections and try again!";
+const char device_file[] = "Could not find device library file \"device.txt\" in the local "
+                           "directory. Please replace this file or reinstall the program.";
+const char incompatible_tool[] = "Command line tool incompatible with this helper program. "
+                                 "Please reinstall the latest upload program and try again!";
+const char choose_port[] = "Please select a serial port to use!";
+const char disk[] =
+    "Unable to write to the hard drive... Please check your computer and try again.";
+const char bad_firmware[] = "Unable to use this firmware file. Please ensure the file loaded is "
+                            "a valid firmware file for your device, and is not corrupt!";
+const char too_much_data[] = "This file specifies more data than the current device can hold. "
+                             "The firmware may not behave as expected.";
+const char communication[] =
+    "Communication error! Please ensure all cables are secure and in good repair!";
+const char rejected_file[] = "File could not be uploaded to device. Please ensure the firmware "
+                             "file is not corrupt and is a valid firmware file from ";
+const char device_config[] = "Error with device configuration. Please check that device.txt is "
+                             "not corrupt, and reinstall the tool if necessary.";
+
+const char complete[] = "Upload Complete!";
+
+// No waiting for the device and no pauses between phases: only the outcome matters here.
+// The stand-in copies what it prints to the transcript, so the tool's side is checked too.
+const char quick_settings[] = "device_appears_after_ms=0\nphase_delay_ms=0\n"
+                              "transcript_file=transcript.txt\n";
+
+// The communication failures, numbered as the stand-in's comm:N fault takes them.
+const char *const comm_texts[] = {"read at word address %d fail!",
+                                  "send reset failed!",
+                                  "Timeout!",
+                                  "no stx char!",
+                                  "no second stx char!",
+                                  "no ending char!",
+                                  "checksum error: ",
+                                  "Write command send failed",
+                                  "EEProm write command receive failed!",
+                                  "Flash write command receive failed!",
+                                  "Erase command receive failed!",
+                                  "Erase command send failed",
+                                  "EEPROM Read command send failed",
+                                  "EEPROM Read command receive failed!",
+                                  "Flash Read command receive failed!",
+                                  "Flash Read command send failed",
+                                  "Version command send failed",
+                                  "Flash Read fail!",
+                                  "Written flash ends at word address "};
+
+QByteArray text_fault(int number)
+{
+    return "fault=text:" + QByteArray::number(number) + '\n';
+}
+
+QByteArray tag_of(const char *text)
+{
+    return "comm_" + QString::fromLatin1(text)
+                         .toLower()
+                         .replace(QRegularExpression("[^a-z]+"), "_")
+                         .remove(QRegularExpression("_$"))
+                         .toLatin1();
+}
+
+} // namespace
+
+class MessagesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void messageOfEachToolText_data();
+    void messageOfEachToolText();
+    void waitingAndProgressTexts_data();
+    void waitingAndProgressTexts();
+};
+
+void MessagesTest::initTestCase()
+{
+    QVERIFY(!sample("demo-firmware-v1.0.hex").isEmpty());
+}
+
+void MessagesTest::messageOfEachToolText_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QByteArray>("deviceLibrary"); // empty: the stand-in's own; "-": none
+    QTest::addColumn<QByteArray>("firmware");      // "-": listed, then gone before Update
+    QTest::addColumn<QStringList>("toolTexts");    // printed by the stand-in, in full
+    QTest::addColumn<QStringList>("shown");        // lines of the status box at the end
+    QTest::addColumn<QString>("colour");
+
+    const QByteArray good = sample("demo-firmware-v1.0.hex");
+    const QByteArray own; // device library
+    // The device a moment late and a pause around each phase line, as with the real tool:
+    // a run that goes on after a warning reaches the program in its phases.
+    const QByteArray paced = "device_appears_after_ms=200\nphase_delay_ms=250\n";
+    const QString newer = newer_software + QString(maker_site) + '!';
+    const QString rejected = rejected_file + QString(maker_site) + '!';
+    auto red = [&](const char *tag, const QByteArray &settings, const QStringList &texts,
+                   const QString &message) {
+        QTest::newRow(tag) << settings << own << good << texts << QStringList{message}
+                           << QString("red");
+    };
+    auto warning = [&](const char *tag, const QByteArray &settings, const QByteArray &library,
+                       const QStringList &texts, const QString &message) {
+        QTest::newRow(tag) << paced + settings << library << good << texts
+                           << QStringList{message, complete} << QString("green");
+    };
+
+    // Dot groups at the tool's fastest pace, so that each of the four is printed.
+    QTest::newRow("update_completes")
+        << paced + "dot_interval_ms=10\n"
+        << own << good
+        << QStringList{"COM Numbers are:",
+                       "....",
+                       ".   ",
+                       "..  ",
+                       "... ",
+                       "Device found on port:",
+                       "Now writing from ",
+                       "Upload Progress",
+                       "Now verifying flash from ",
+                       "Verify Progress",
+                       "Reset send successful!"}
+        << QStringList{complete,
+                       "Verify Progress 100%",
+                       "Upload complete, now verifying...",
+                       "Upload Progress 100%",
+                       "Now flashing with fw.hex",
+                       "VM100 Sensor Unit detected with bootloader version 2A"}
+        << "green";
+
+    // Row 8, and row 16 with the same message
+    warning("debug_file_refused", "fault=debug_file\n", own,
+            {"failed to make debug file!", "Could not open serial output file!"}, debug_file);
+    red("debug_file_not_made", text_fault(1), {"failed to make debug file!"}, debug_file);
+    // Row 9
+    red("illegal_file_name", text_fault(2), {"Please enter a valid input filename!"}, file_name);
+    // Row 10
+    red("version_not_hex", "bootloader_version=ZZ\n", {"Please specify bootloader version in hex"},
+        newer);
+    red("version_not_in_library", "bootloader_version=77\n",
+        {"Could not find entry for version 77"}, newer);
+    red("version_unsupported", "bootloader_version=1F\n", {"Bootloader unsupported"}, newer);
+    // Row 11: with no port listed the program keeps its default port, none of the tool's.
+    red("port_unusable", "ports=\n", {"Can not open comport"}, serial_port);
+    // Row 12
+    red("device_not_found", "device_port=3\nwait_limit_ms=0\n",
+        {"timeout trying to find bootloader!"}, no_device);
+    // Row 13
+    QTest::newRow("device_library_missing")
+        << QByteArray() << QByteArray("-") << good << QStringList{"failed to get device file!"}
+        << QStringList{device_file} << "red";
+    // Row 14
+    red("incorrect_usage", text_fault(9), {"Incorrect usage:"}, incompatible_tool);
+    // Row 15
+    red("no_serial_port", text_fault(10), {"Please specify a serial port, with -s"}, choose_port);
+    // Row 16
+    red("serial_output_file_not_opened", text_fault(11), {"Could not open serial output file!"},
+        debug_file);
+    // Row 17
+    warning("record_write_fails", "fault=write_error\n", own,
+            {"Error writing to serial_communication_record.txt"}, disk);
+    red("error_writing_to", text_fault(12), {"Error writing to "}, disk);
+    red("eeprom_output_not_opened", "fault=eeprom_output\n",
+        {"Could not open output file to append eeprom data!"}, disk);
+    // Row 18
+    QTest::newRow("firmware_empty")
+        << QByteArray() << own << QByteArray() << QStringList{"hex file read failure!"}
+        << QStringList{bad_firmware} << "red";
+    red("verify_fails", "fault=verify_fail\n", {"verify fail at row address "}, bad_firmware);
+    // Row 19
+    warning("flash_beyond_device", QByteArray(), "2A 4096 VM100 Sensor Unit\n",
+            {"Hex file defines memory unreachable. Truncating at address 0x1000", too_much_data},
+            too_much_data);
+    warning("flash_below_start", QByteArray(), "2A 131072 start=0x0800 VM100 Sensor Unit\n",
+            {"Truncating lower range limit to lower range of writable flash"}, too_much_data);
+    red("truncating_at_address", text_fault(16),
+        {"Hex file defines memory unreachable. Truncating at address "}, too_much_data);
+    red("truncating_lower_range", text_fault(17),
+        {"Truncating lower range limit to lower range of writable flash"}, too_much_data);
+    red("more_data_than_device_holds", text_fault(18), {too_much_data}, too_much_data);
+    // Row 20
+    for (int i = 0; i < 19; ++i)
+        red(tag_of(comm_texts[i]).constData(), "fault=comm:" + QByteArray::number(i + 1) + '\n',
+            {comm_texts[i]}, communication);
+    // Row 21
+    red("no_file_name", text_fault(19), {"No file name specified"}, file_name);
+    // Row 22
+    QTest::newRow("file_missing") << QByteArray() << own << QByteArray("-")
+                                  << QStringList{"Failed to open file!"} << QStringList{rejected}
+                                  << "red";
+    red("file_flash_range_exceeded", text_fault(20), {"FLASH data range exceeded,"}, rejected);
+    red("file_eeprom_range_exceeded", text_fault(22), {"EEPROM data range exceeded,"}, rejected);
+    red("file_line_rejected", text_fault(23), {"Line at address  %x rejected"}, rejected);
+    red("file_no_end_of_file", text_fault(24), {"No end of file reached?"}, rejected);
+    red("file_high_address_high_byte", text_fault(25), {"could not read high address high byte?"},
+        rejected);
+    red("file_high_address_low_byte", text_fault(26), {"could not read high address low byte?"},
+        rejected);
+    red("file_byte_conv_error", text_fault(27), {"Byte conv error?!"}, rejected);
+    red("file_checksum_conv_error", text_fault(28), {"Byte conv error on checksum?!"}, rejected);
+    // Row 23
+    QTest::newRow("device_flash_size_zero")
+        << QByteArray() << QByteArray("2A 0 VM100 Sensor Unit\n") << good
+        << QStringList{"size cannot be 0!"} << QStringList{device_config} << "red";
+}
+
+void MessagesTest::messageOfEachToolText()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QByteArray, deviceLibrary);
+    QFETCH(QByteArray, firmware);
+    QFETCH(QStringList, toolTexts);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, colour);
+
+    Rig rig;
+    QVERIFY(rig.dir.isValid());
+    QVERIFY(rig.useSimulator(quick_settings + settings, deviceLibrary));
+    QVERIFY(rig.dir.writeFile("fw.hex", firmware == "-" ? QByteArray(":00000001FF\n") : firmware));
+    rig.open();
+    // The port list run ends by itself.
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, 10000);
+    QVERIFY(firmware != "-" || QFile::remove(rig.dir.filePath("fw.hex")));
+    QTest::mousePress(rig.update, Qt::LeftButton);
+    QTest::mouseRelease(rig.update, Qt::LeftButton);
+
+    // The update is over when its last run has ended: the update run when it fails, the
+    // flash run otherwise, which the controller starts as the update run reports the device.
+    QTRY_VERIFY_WITH_TIMEOUT(rig.dir.runs().size() >= 2 &&
+                                 rig.controller.process.state() == QProcess::NotRunning,
+                             20000);
+    QVERIFY(rig.drain());
+    const QString outcome = colour == "green" ? QString(complete) : shown.first();
+    QVERIFY2(rig.lines().contains(outcome), qPrintable(rig.lines().join('\n')));
+    QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
+
+    QFile transcript(rig.dir.filePath("transcript.txt"));
+    QVERIFY(transcript.open(QIODevice::ReadOnly));
+    const QByteArray printed = transcript.readAll();
+    for (const QString &text : toolTexts)
+        QVERIFY2(printed.contains(text.toLatin1()), qPrintable(text + " not in: " + printed));
+
+    for (const QString &line : shown)
+        QVERIFY2(rig.lines().contains(line),
+                 qPrintable(line + " not in:\n" + rig.lines().join('\n')));
+}
+
+void MessagesTest::waitingAndProgressTexts_data()
+{
+    QTest::addColumn<QByteArray>("output"); // with the fake tool's escapes
+    QTest::addColumn<QString>("top");
+
+    const QByteArray back4 = "\\b\\b\\b\\b";
+    const QByteArray back20 = back4 + back4 + back4 + back4 + back4;
+    QTest::newRow("dots_four") << "...." + back4 << "Please cycle power to the device....";
+    QTest::newRow("dots_one") << ".   " + back4 << "Please cycle power to the device.   ";
+    QTest::newRow("dots_two") << "..  " + back4 << "Please cycle power to the device..  ";
+    QTest::newRow("dots_three") << "... " + back4 << "Please cycle power to the device... ";
+    QTest::newRow("upload_figure") << "Upload Progress  42%" + back20 << "Upload Progress  42%";
+    QTest::newRow("verify_figure") << "Verify Progress  42%" + back20 << "Verify Progress  42%";
+}
+
+// The waiting dots and progress figures only ever rewrite the top line, so each is
+// printed by the fake tool into an emptied box once the update run is waiting.
+void MessagesTest::waitingAndProgressTexts()
+{
+    QFETCH(QByteArray, output);
+    QFETCH(QString, top);
+
+    Rig rig;
+    QVERIFY(rig.dir.isValid());
+    QVERIFY(rig.dir.setScript("2:wait go\n2:print " + output + "\n2:hang\n"));
+    QVERIFY(rig.dir.writeFile("fw.hex", sample("demo-firmware-v1.0.hex")));
+    rig.open();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, 10000);
+    QTest::mousePress(rig.update, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device...."), 10000);
+
+    rig.box->clear();
+    QVERIFY(rig.dir.touch("go"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, 10000);
+}
+
+QTEST_MAIN(MessagesTest)
+#include "tst_messages.moc"
