@@ -23,7 +23,6 @@ private slots:
     void select_port();
     void runs_data();
     void runs();
-    void updateMakesWayForPortListButNotForAnotherUpdate();
     void shutdownKillsRunningTool();
 };
 
@@ -173,35 +172,6 @@ void ControllerTest::runs()
     QCOMPARE(dir.runs().size(), runs);
     QCOMPARE(dir.runs().last(), arguments);
     QCOMPARE(controller.arguments, arguments);
-}
-
-void ControllerTest::updateMakesWayForPortListButNotForAnotherUpdate()
-{
-    ToolDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(dir.setScript("hang\n"));
-    bootloader controller;
-    controller.filepath = "fw.hex";
-    QStringList texts;
-    connect(&controller, &bootloader::textreadysig, this, [&texts](const QString &t) { texts << t; });
-
-    // A slow port-list run is stopped, silently, and the update starts.
-    controller.list_ports();
-    QTRY_COMPARE(dir.runs().size(), 1);
-    const QStringList warnings = warningsDuring([&] { QVERIFY(controller.start_update()); });
-    QCOMPARE(warnings, QStringList());
-    QVERIFY(controller.process.waitForStarted(10000));
-    const qint64 pid = controller.process.processId();
-    QTRY_COMPARE(dir.runs().size(), 2);
-    QCOMPARE(dir.runs().at(1), QStringList({"-s", "1", "-M", "1000000", "-b"}));
-
-    // A second press leaves the running update alone and says so.
-    QSignalSpy colours(&controller, &bootloader::changecolour);
-    QVERIFY(!controller.start_update());
-    QCOMPARE(controller.process.processId(), pid);
-    QCOMPARE(controller.process.state(), QProcess::Running);
-    QCOMPARE(colours.count(), 0);
-    QCOMPARE(texts, QStringList({"An update is already running!"}));
 }
 
 void ControllerTest::shutdownKillsRunningTool()
