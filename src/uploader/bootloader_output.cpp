@@ -132,13 +132,12 @@ void bootloader::errorslot(QProcess::ProcessError errors)
     if (errors == QProcess::Crashed && update_run && m_outcome != outcome::none)
         return;
     // A run that never started will not finish either.
-    const tool_run run = m_run;
     if (errors == QProcess::FailedToStart)
         m_run = tool_run::none;
 
     show(QStringLiteral("Error occured: "), true);
     show(QString::fromLatin1(process_error_text(static_cast<int>(errors))), true);
-    if ((run == tool_run::waiting || run == tool_run::flashing) && m_outcome == outcome::none) {
+    if (update_run && m_outcome == outcome::none) {
         m_outcome = outcome::red;
         emit changecolour(red);
     }
