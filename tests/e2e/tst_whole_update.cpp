@@ -6,6 +6,10 @@ namespace {
 const char port_changed[] =
     "Update stopped: the serial port was changed. Press Update to try again.";
 
+// Fake tool scripts: run 1 lists the ports, run 2 waits for the device, run 3 writes.
+const char ports_answer[] = "1:print COM Numbers are:3:4\\r\\n\n";
+const char device_found[] = "2:print Device found on port:4:2A:Unit\\r\\n\n";
+
 const char device_missing[] = "Unable to find the device within a time limit of 30 seconds! "
                               "Please check connections and try again!";
 
@@ -192,9 +196,8 @@ void WholeUpdateTest::runEnds_data()
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("colour");
 
-    // Run 1 lists the ports, run 2 waits for the device, run 3 writes.
-    const QByteArray ports = "1:print COM Numbers are:3:4\\r\\n\n";
-    const QByteArray found = "2:print Device found on port:4:2A:Unit\\r\\n\n";
+    const QByteArray ports = ports_answer;
+    const QByteArray found = device_found;
     QTest::newRow("waiting_run_exits_before_the_device_is_found")
         << ports + "2:print .   \\b\\b\\b\\b\n2:exit 1\n"
         << false
@@ -260,10 +263,9 @@ void WholeUpdateTest::toolExitsRightAfterAnswering_data()
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<bool>("update");
     QTest::newRow("port_list") << QByteArray("print COM Numbers are:3:4\\r\\n\n") << false;
-    QTest::newRow("detection_line") << QByteArray("1:print COM Numbers are:3:4\\r\\n\n"
-                                                  "2:print Device found on port:4:2A:Unit\\r\\n\n"
-                                                  "3:print Reset send successful!\\r\\n\n")
-                                    << true;
+    QTest::newRow("detection_line")
+        << QByteArray(ports_answer) + device_found + "3:print Reset send successful!\\r\\n\n"
+        << true;
 }
 
 void WholeUpdateTest::toolExitsRightAfterAnswering()
@@ -294,8 +296,8 @@ void WholeUpdateTest::textsSplitAcrossReads_data()
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("colour");
 
-    const QByteArray ports = "1:print COM Numbers are:3:4\\r\\n\n";
-    const QByteArray found = "2:print Device found on port:4:2A:Unit\\r\\n\n2:hang\n";
+    const QByteArray ports = ports_answer;
+    const QByteArray found = device_found + QByteArray("2:hang\n");
     QTest::newRow("success_line")
         << ports + found + "3:print Reset send succ\n3:sleep 100\n3:print essful!\\r\\n\n3:hang\n"
         << "Upload Complete!"
@@ -332,11 +334,10 @@ void WholeUpdateTest::textsSplitAcrossReads()
 void WholeUpdateTest::messagesStayReadable()
 {
     Rig rig;
-    QVERIFY(rig.openScripted("1:print COM Numbers are:3:4\\r\\n\n"
-                             "2:print failed to make debug file!\\r\\n\n"
-                             "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
-                             "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
-                             "2:print ... \\b\\b\\b\\b\n2:hang\n"));
+    QVERIFY(rig.openScripted(QByteArray(ports_answer) + "2:print failed to make debug file!\\r\\n\n"
+                                                        "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
+                                                        "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
+                                                        "2:print ... \\b\\b\\b\\b\n2:hang\n"));
     QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
     QTest::mousePress(rig.update, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device... "), 10000);
@@ -353,7 +354,7 @@ void WholeUpdateTest::updatePressedWhileRunning_data()
     // A slow tool still listing the ports makes way for the update.
     QTest::newRow("port_list_still_running") << QByteArray("1:hang\n2:hang\n") << false;
     QTest::newRow("update_running")
-        << QByteArray("1:print COM Numbers are:3:4\\r\\n\n2:print .   \\b\\b\\b\\b\n2:hang\n")
+        << QByteArray(ports_answer) + "2:print .   \\b\\b\\b\\b\n2:hang\n"
         << true;
 }
 

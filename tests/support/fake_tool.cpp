@@ -18,6 +18,8 @@
 // The runs are counted, and a script line may be prefixed with "N:" so that it
 // applies to the N-th run only (counting from 1). Lines without a prefix apply
 // to every run.
+#include "program_arguments.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -33,8 +35,6 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
-// shellapi.h needs the types of windows.h, so it must not be sorted before it.
-#include <shellapi.h>
 #else
 #include <unistd.h>
 #endif
@@ -120,24 +120,6 @@ int count_runs()
 }
 
 #ifdef _WIN32
-// The arguments as UTF-8: the narrow argv of Windows holds them in the ANSI code page,
-// which loses every character outside it.
-std::vector<std::string> arguments(int, char **)
-{
-    std::vector<std::string> result;
-    int count = 0;
-    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    for (int i = 1; wide && i < count; ++i) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string arg(size > 0 ? size - 1 : 0, '\0');
-        if (size > 1)
-            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, &arg[0], size, nullptr, nullptr);
-        result.push_back(arg);
-    }
-    LocalFree(wide);
-    return result;
-}
-
 // Windows has no exec: a new process would leave this one to end at once, with the
 // parent reading an exit code of its own. So PROGRAM runs as a child on the same
 // standard handles and its exit code becomes ours. Its command line is ours with
@@ -193,11 +175,6 @@ int run_as_child(const std::string &program)
     CloseHandle(child.hProcess);
     return static_cast<int>(code);
 }
-#else
-std::vector<std::string> arguments(int argc, char **argv)
-{
-    return std::vector<std::string>(argv + 1, argv + argc);
-}
 #endif
 
 [[noreturn]] void crash()
@@ -222,7 +199,7 @@ int main(int argc, char **argv)
     const int run = count_runs() + 1;
     {
         std::ofstream log("runs.log", std::ios::app | std::ios::binary);
-        for (const std::string &arg : arguments(argc, argv))
+        for (const std::string &arg : program_arguments(argc, argv))
             log << escape_argument(arg) << '\n';
         log << "--\n";
     }

@@ -2,6 +2,7 @@
 // line so that the update program can be demonstrated and tested without hardware.
 // See README.md for the settings, the device library and every failure it can show.
 #include "output.h"
+#include "program_arguments.h"
 #include "runs.h"
 #include "settings.h"
 #include "texts.h"
@@ -9,38 +10,7 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-// shellapi.h needs the types of windows.h, so it must not be sorted before it.
-#include <shellapi.h>
-#endif
-
 namespace {
-
-// Arguments as UTF-8 on Windows, where the narrow argv would lose every character
-// outside the code page; as the raw bytes elsewhere.
-std::vector<std::string> arguments(int argc, char **argv)
-{
-    std::vector<std::string> result;
-#ifdef _WIN32
-    (void)argc;
-    (void)argv;
-    int count = 0;
-    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    for (int i = 1; wide && i < count; ++i) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string arg(size > 0 ? size - 1 : 0, '\0');
-        if (size > 1)
-            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, &arg[0], size, nullptr, nullptr);
-        result.push_back(arg);
-    }
-    LocalFree(wide);
-#else
-    for (int i = 1; i < argc; ++i)
-        result.emplace_back(argv[i]);
-#endif
-    return result;
-}
 
 int usage()
 {
@@ -56,7 +26,7 @@ int usage()
 int main(int argc, char **argv)
 {
     console::setup();
-    const std::vector<std::string> args = arguments(argc, argv);
+    const std::vector<std::string> args = program_arguments(argc, argv);
     const Settings settings = load_settings();
     if (!settings.transcript_file.empty())
         console::copy_to(settings.transcript_file);
