@@ -17,105 +17,42 @@ bootloader::bootloader()
     process.setStandardErrorFile(QProcess::nullDevice());
     connect(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &bootloader::run_finished);
+    m_port_list_wait.setSingleShot(true);
+    connect(&m_port_list_wait, &QTimer::timeout, this,
+            [this] { handle(course_event::ports_overdue); });
 }
 
 bootloader::~bootloader()
 {
     // The tool may still be running at shutdown. Cut its notifications first, so
     // that nothing from the dying process reaches slots of a half-destroyed
-    // controller, then kill it and wait, so that QProcess is not destroyed while
-    // its child runs.
+    // controller, then stop it, so that QProcess is not destroyed while its
+    // child runs.
     disconnect(&process, nullptr, this, nullptr);
-    process.close();
-}
-
-// Qt does not expect its process to be stopped or started from inside one of its
-// own notifications: on Windows the output of a tool that has just exited is
-// delivered from inside Qt's handling of its end, which goes on to read the exit
-// code through a handle that a close() has freed; Qt 6 loses the output of a run
-// started there. So whatever a notification leads to waits for the event loop.
-void bootloader::when_safe(const std::function<void()> &action)
-{
-    if (m_notifications == 0)
-        action();
-    else
-        QMetaObject::invokeMethod(this, action, Qt::QueuedConnection);
-}
-
-void bootloader::start_run(tool_run run)
-{
-    m_run = run;
-    ++m_generation;
-    m_reader.reset();
-    m_starting = true;
-    process.start(program, arguments, QIODevice::ReadWrite);
-    m_starting = false;
-}
-
-bool bootloader::update_under_way() const
-{
-    return m_run == tool_run::waiting || m_run == tool_run::handover || m_run == tool_run::flashing;
+    handle(course_event::closing);
 }
 
 void bootloader::list_ports()
 {
-    arguments.clear();
-    arguments << QStringLiteral("-t");
-    start_run(tool_run::port_list);
+    handle(course_event::ports_wanted);
 }
 
 bool bootloader::start_update()
 {
-    const char already_running[] = "An update is already running!";
-    if (update_under_way()) {
-        show(QString::fromLatin1(already_running), true);
-        return false;
-    }
-    // A slow port-list run, or a run we left that is still dying, makes way.
-    m_run = tool_run::none;
-    process.close();
-
-    m_outcome = outcome::none;
+    const course_actions actions = handle(course_event::update_pressed);
+    for (const course_action &action : actions)
+        if (action.kind == course_action::refuse)
+            return false;
+    // The box starts afresh below the window's separator.
     m_top_lasting = false;
-    arguments.clear();
-    arguments << QStringLiteral("-s") << comport << QStringLiteral("-M") << baudrate
-              << QStringLiteral("-b");
-    start_run(tool_run::waiting);
-    emit changecolour(white);
+    if (m_course.update_waits_for_ports)
+        m_port_list_wait.start(port_list_wait_ms);
     return true;
-}
-
-void bootloader::start_flash()
-{
-    arguments.clear();
-    arguments << QStringLiteral("-s") << comport << QStringLiteral("-M") << baudrate
-              << QStringLiteral("-B") << bootloader_version << QStringLiteral("-f") << filepath;
-    // The waiting run may still be alive when the device has been found; it has
-    // to make way for the flash run on the same process.
-    process.close();
-    start_run(tool_run::flashing);
-}
-
-// The run is over for us from now on; the process goes as soon as that is safe.
-void bootloader::leave_run()
-{
-    m_run = tool_run::none;
-    m_reader.reset();
-    const int generation = ++m_generation;
-    when_safe([this, generation] {
-        if (generation == m_generation)
-            process.close();
-    });
 }
 
 void bootloader::stop_for_new_port()
 {
-    const char port_changed[] =
-        "Update stopped: the serial port was changed. Press Update to try again.";
-    const bool stops_update = update_under_way() && m_outcome != outcome::green;
-    leave_run();
-    if (stops_update)
-        fail(QString::fromLatin1(port_changed));
+    handle(course_event::port_changed);
 }
 
 void bootloader::select_port(QString entry)
@@ -142,4 +79,71 @@ void bootloader::filepathupdate(QString text)
         return;
     }
     filepath = text;
+}
+
+course_actions bootloader::handle(course_event::kind_type kind, int code,
+                                  const QVector<tool_reaction> &output)
+{
+    course_event event;
+    event.kind = kind;
+    event.code = code;
+    event.in_notification = m_notifications > 0;
+    const course_step step = next_step(m_course, event);
+    // The state first: the actions can bring nested events (a stop delivers the
+    // tool's end, a port list refills the port box), which must see it.
+    m_course = step.state;
+    for (const course_action &action : step.actions) {
+        switch (action.kind) {
+        case course_action::stop_tool:
+            process.close();
+            break;
+        case course_action::start_run:
+            start_run(action.run);
+            break;
+        case course_action::ask_safe_point:
+            QMetaObject::invokeMethod(
+                this, [this] { handle(course_event::safe_point); }, Qt::QueuedConnection);
+            break;
+        case course_action::pass_tool_output:
+            apply_output(output);
+            break;
+        case course_action::show_message:
+            show_course_message(action.message, action.code);
+            break;
+        case course_action::set_red:
+            emit changecolour(red);
+            break;
+        case course_action::set_white:
+            emit changecolour(white);
+            break;
+        case course_action::refuse:
+            break;
+        }
+    }
+    return step.actions;
+}
+
+void bootloader::start_run(tool_run run)
+{
+    arguments.clear();
+    switch (run) {
+    case tool_run::port_list:
+        // Each list replaces the ports known before.
+        COMdevices.clear();
+        arguments << QStringLiteral("-t");
+        break;
+    case tool_run::waiting:
+        arguments << QStringLiteral("-s") << comport << QStringLiteral("-M") << baudrate
+                  << QStringLiteral("-b");
+        break;
+    case tool_run::flashing:
+        arguments << QStringLiteral("-s") << comport << QStringLiteral("-M") << baudrate
+                  << QStringLiteral("-B") << bootloader_version << QStringLiteral("-f")
+                  << filepath;
+        break;
+    case tool_run::none:
+        return;
+    }
+    m_reader.reset();
+    process.start(program, arguments, QIODevice::ReadWrite);
 }

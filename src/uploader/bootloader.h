@@ -1,22 +1,22 @@
 #pragma once
 
 #include "output_interpreter.h"
-#include "tool_process.h"
+#include "update_course.h"
 
 #include <QColor>
 #include <QObject>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
-
-#include <functional>
+#include <QTimer>
 
 // The controller between the window and the uploader tool "./fwld.exe": it owns
 // the one tool process, holds what goes onto the tool's command line, keeps what
 // it learned from the tool's output and sends the window text and colours.
 //
-// Every update ends green or red: a run that ends, is stopped or fails before
-// the tool reported success or failure ends the update red with a message that
-// says so.
+// Which run goes and how an update ends is decided by next_step()
+// (update_course.h); the controller turns what happens into its events and
+// carries out the actions it returns.
 //
 // The window reaches `process` and `filepath` directly, so the members are public.
 class bootloader : public QObject
@@ -26,7 +26,7 @@ public:
     bootloader();
     ~bootloader() override;
 
-    tool_process process;
+    QProcess process;
     QString bootloader_version;
     QString device_name;
     QString filepath;
@@ -38,18 +38,25 @@ public:
     QColor white;
     QString comport;
     QStringList arguments;
+    // How long Update waits for a port list still being read before it goes on
+    // without it.
+    int port_list_wait_ms = 10000;
 
-    // The port-list run: "-t".
+    // The port-list run: "-t", started from the event loop. Each list replaces
+    // the ports known before. While an update is under way it does nothing.
     void list_ports();
     // The update run: waits for the bootloader on `comport`, then turns the box
     // white. While an update is under way it starts nothing, says so and returns
-    // false; a port-list run still going is stopped to make way.
+    // false. During a port-list run it waits for the list, so that it runs on the
+    // port then chosen. Whatever is left of an update that is over makes way.
     bool start_update();
     // Takes the port number from a serial box entry such as "COM7".
     void select_port(QString entry);
     // The user chose another port: whatever the tool is doing ends. An update
     // stopped this way ends red.
     void stop_for_new_port();
+    // An update has been accepted and has not ended yet.
+    bool update_running() const { return update_under_way(m_course); }
 
 signals:
     void devicelist(QStringList COMdevices);
@@ -64,36 +71,20 @@ public slots:
     void textready();
 
 private:
-    // Which run the process is performing, as far as we still care.
-    enum class tool_run {
-        none,      // no run, or one we stopped or left
-        port_list, // "-t"
-        waiting,   // "-b": waiting for the device's bootloader
-        handover,  // the device was found; the flash run is about to replace the waiting run
-        flashing,  // "-f": writing and verifying
-    };
-    enum class outcome { none, green, red };
-
     void run_finished(int exit_code, QProcess::ExitStatus status);
-    void apply(const QVector<tool_reaction> &reactions);
+    // Feeds one event to the course and carries out its actions, which it returns.
+    course_actions handle(course_event::kind_type kind, int code = 0,
+                          const QVector<tool_reaction> &output = {});
+    void tool_output(const QVector<tool_reaction> &reactions);
+    void apply_output(const QVector<tool_reaction> &reactions);
     void start_run(tool_run run);
-    void start_flash();
-    void leave_run();
-    void when_safe(const std::function<void()> &action);
+    void show_course_message(course_message message, int code);
     void show(QString text, bool lasting);
-    void fail(const QString &message);
-    bool update_under_way() const;
 
-    tool_run m_run = tool_run::none;
-    outcome m_outcome = outcome::none;
-    // Counts starts and stops, so that a deferred stop or start that has been
-    // overtaken does nothing.
-    int m_generation = 0;
+    course_state m_course;
+    QTimer m_port_list_wait;
     // Nesting depth of the tool process's notifications being handled.
     int m_notifications = 0;
-    // True inside QProcess::start(), which on Windows reports a tool that cannot be
-    // started before it returns.
-    bool m_starting = false;
     // The last line sent must stay readable: no progress figure overwrites it.
     bool m_top_lasting = false;
     tool_output_reader m_reader;

@@ -3,10 +3,8 @@
 #include "message_catalogue.h"
 #include "output_interpreter.h"
 
-#include <QMetaObject>
-
-// Reading and interpreting the tool's output, the end of each run, and process
-// errors.
+// Reading the tool's output, the end of each run and process errors, as events
+// of the update's course.
 
 namespace {
 
@@ -23,6 +21,28 @@ private:
     int &m_depth;
 };
 
+course_event::kind_type event_of(const tool_reaction &reaction)
+{
+    switch (reaction.effect) {
+    case row_effect::port_list:
+        return course_event::tool_ports;
+    case row_effect::success:
+        return course_event::tool_success;
+    case row_effect::device_found:
+        return course_event::device_found;
+    case row_effect::warning:
+        return course_event::tool_warning;
+    case row_effect::message:
+        return course_event::tool_failure;
+    case row_effect::upload_starts:
+    case row_effect::verify_starts:
+    case row_effect::progress:
+    case row_effect::waiting:
+        break;
+    }
+    return course_event::tool_text;
+}
+
 } // namespace
 
 void bootloader::textready()
@@ -30,16 +50,34 @@ void bootloader::textready()
     const notification_scope scope(m_notifications);
     const QString chunk = decode_tool_output(process.readAllStandardOutput());
     // What a run we stopped or left still had in the pipe means nothing now.
-    if (m_run == tool_run::none || m_run == tool_run::handover)
+    if (m_course.run == tool_run::none)
         return;
-    apply(m_reader.read(chunk));
+    tool_output(m_reader.read(chunk));
 }
 
-void bootloader::apply(const QVector<tool_reaction> &reactions)
+// The reactions are worked out for the whole read before any is applied:
+// applying them can stop the run (the window does so when the port list changes
+// its serial box), and the rest of the read is still offered to the course, which
+// then finds its run left.
+void bootloader::tool_output(const QVector<tool_reaction> &reactions)
 {
-    // The reactions are worked out before any is applied: applying them can stop
-    // the run (the window does so when the port list changes its serial box), and
-    // the rest of the chunk is still acted on.
+    for (int first = 0; first < reactions.size();) {
+        int end = first + 1;
+        while (end < reactions.size() && reactions.at(end).row == reactions.at(first).row)
+            ++end;
+        const QVector<tool_reaction> row = reactions.mid(first, end - first);
+        const course_event::kind_type kind = event_of(row.first());
+        const course_actions actions = handle(kind, 0, row);
+        if (kind == course_event::tool_ports)
+            for (const course_action &action : actions)
+                if (action.kind == course_action::pass_tool_output)
+                    handle(course_event::ports_listed);
+        first = end;
+    }
+}
+
+void bootloader::apply_output(const QVector<tool_reaction> &reactions)
+{
     for (const tool_reaction &reaction : reactions) {
         switch (reaction.kind) {
         case tool_reaction::add_ports:
@@ -52,11 +90,9 @@ void bootloader::apply(const QVector<tool_reaction> &reactions)
         case tool_reaction::set_colour:
             switch (reaction.colour) {
             case status_colour::green:
-                m_outcome = outcome::green;
                 emit changecolour(green);
                 break;
             case status_colour::red:
-                m_outcome = outcome::red;
                 emit changecolour(red);
                 break;
             case status_colour::white:
@@ -64,23 +100,12 @@ void bootloader::apply(const QVector<tool_reaction> &reactions)
                 break;
             }
             break;
-        case tool_reaction::device_found: {
-            // Only a waiting run's detection line leads to writing; one that comes
-            // from any other run (or a second one) is no reason to flash.
-            if (m_run != tool_run::waiting)
-                break;
+        case tool_reaction::device_found:
             bootloader_version = reaction.version;
             device_name = reaction.name;
             show(detection_message(device_name, bootloader_version, filepath), false);
             emit changecolour(white);
-            m_run = tool_run::handover;
-            const int generation = ++m_generation;
-            when_safe([this, generation] {
-                if (generation == m_generation)
-                    start_flash();
-            });
             break;
-        }
         }
     }
 }
@@ -88,66 +113,56 @@ void bootloader::apply(const QVector<tool_reaction> &reactions)
 void bootloader::run_finished(int exit_code, QProcess::ExitStatus status)
 {
     const notification_scope scope(m_notifications);
-    const tool_run run = m_run;
-    // Stopped or left by us, or replaced by the flash run: nothing to report.
-    if (run == tool_run::none || run == tool_run::handover)
-        return;
-    if (process.stopped_on_purpose()) {
-        m_run = tool_run::none;
-        return;
-    }
     // The tool's last line may lack its line end.
-    apply(m_reader.finish());
-    if (m_run != run)
-        return; // the last line found the device, or a stop came in between
-    m_run = tool_run::none;
-
-    const char stopped_early[] = "The upload tool stopped before the update was complete "
-                                 "(exit code %1). Please try again.";
-    // A crash has been reported already, as a process error.
-    if ((run == tool_run::waiting || run == tool_run::flashing) && m_outcome == outcome::none &&
-        status == QProcess::NormalExit)
-        fail(QString::fromLatin1(stopped_early).arg(exit_code));
+    if (m_course.run != tool_run::none)
+        tool_output(m_reader.finish());
+    // A crash is reported as a process error as well; whichever comes first counts.
+    if (status == QProcess::CrashExit)
+        handle(course_event::crashed, QProcess::Crashed);
+    else
+        handle(course_event::run_ended, exit_code);
 }
 
 void bootloader::errorslot(QProcess::ProcessError errors)
 {
-    // QProcess on Windows reports a tool that cannot be started from inside start(),
-    // before the caller has shown what the run is for (Update its power-cycle prompt
-    // on white), which would bury the report and turn the box white again. So the
-    // report waits for the event loop, where Linux makes it anyway.
-    if (m_starting) {
-        QMetaObject::invokeMethod(
-            this, [this, errors] { errorslot(errors); }, Qt::QueuedConnection);
-        return;
-    }
     const notification_scope scope(m_notifications);
-    // The program kills the tool itself when the port changes, when the flash run
-    // replaces the update run and at shutdown, and Qt calls every such kill a
-    // crash. That is no failure the user needs to hear about.
-    if (errors == QProcess::Crashed && process.stopped_on_purpose())
-        return;
-    const bool update_run = m_run == tool_run::waiting || m_run == tool_run::flashing;
-    // A crash after the outcome is only the tool's end, and changes nothing.
-    if (errors == QProcess::Crashed && update_run && m_outcome != outcome::none)
-        return;
-    // A run that never started will not finish either.
-    if (errors == QProcess::FailedToStart)
-        m_run = tool_run::none;
-
-    show(QStringLiteral("Error occured: "), true);
-    show(QString::fromLatin1(process_error_text(static_cast<int>(errors))), true);
-    if (update_run && m_outcome == outcome::none) {
-        m_outcome = outcome::red;
-        emit changecolour(red);
+    switch (errors) {
+    case QProcess::FailedToStart:
+        handle(course_event::failed_to_start, errors);
+        break;
+    case QProcess::Crashed:
+        handle(course_event::crashed, errors);
+        break;
+    default:
+        handle(course_event::other_process_error, errors);
+        break;
     }
 }
 
-void bootloader::fail(const QString &message)
+void bootloader::show_course_message(course_message message, int code)
 {
-    show(message, true);
-    m_outcome = outcome::red;
-    emit changecolour(red);
+    const char already_running[] = "An update is already running!";
+    const char port_changed[] =
+        "Update stopped: the serial port was changed. Press Update to try again.";
+    const char stopped_early[] = "The upload tool stopped before the update was complete "
+                                 "(exit code %1). Please try again.";
+    switch (message) {
+    case course_message::already_running:
+        show(QString::fromLatin1(already_running), true);
+        break;
+    case course_message::port_changed:
+        show(QString::fromLatin1(port_changed), true);
+        break;
+    case course_message::stopped_early:
+        show(QString::fromLatin1(stopped_early).arg(code), true);
+        break;
+    case course_message::crashed:
+    case course_message::failed_to_start:
+    case course_message::process_error:
+        show(QStringLiteral("Error occured: "), true);
+        show(QString::fromLatin1(process_error_text(code)), true);
+        break;
+    }
 }
 
 // Every text for the status box passes here. A line with a carriage return

@@ -10,7 +10,7 @@
 // Named in the messages that send the user to the maker for newer software or firmware.
 constexpr char maker_web_address[] = "https://www.velmora.example/downloads";
 
-// What a row does when it fires. Only message rows carry a message of their own;
+// What a row does when it fires. Only message and warning rows carry a message of their own;
 // the others are handled by the interpreter.
 enum class row_effect {
     port_list,
@@ -20,7 +20,8 @@ enum class row_effect {
     progress,
     waiting,
     device_found,
-    message,
+    message, // a failure: the update is over
+    warning, // shown as a message, but the tool carries on and so does the update
 };
 
 // The communication row has the most texts.
@@ -32,7 +33,7 @@ struct catalogue_row
     row_effect effect;
     // Tried in this order; the unused tail is nullptr.
     std::array<const char *, max_texts_per_row> texts;
-    // Message rows only, nullptr elsewhere.
+    // Message and warning rows only, nullptr elsewhere.
     const char *message;
 };
 

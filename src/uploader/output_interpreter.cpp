@@ -89,7 +89,10 @@ QString last_line_before_backspace(const QString &chunk)
 class row_reactions
 {
 public:
-    row_reactions(int row, QVector<tool_reaction> &list) : m_row(row), m_list(list) {}
+    row_reactions(const catalogue_row &row, QVector<tool_reaction> &list)
+        : m_row(row.number), m_effect(row.effect), m_list(list)
+    {
+    }
 
     void text(const QString &text) { add(tool_reaction::show_text).text = text; }
     void message(const QString &text)
@@ -114,10 +117,12 @@ private:
         tool_reaction &r = m_list.last();
         r.kind = kind;
         r.row = m_row;
+        r.effect = m_effect;
         return r;
     }
 
     int m_row;
+    row_effect m_effect;
     QVector<tool_reaction> &m_list;
 };
 
@@ -149,7 +154,7 @@ QVector<tool_reaction> interpret(const QString &text, int from, bool complete, i
         const auto figure = [&] {
             return last_line_before_backspace(text.mid(qMin(from, found.at)));
         };
-        row_reactions out(row.number, reactions);
+        row_reactions out(row, reactions);
         switch (row.effect) {
         case row_effect::port_list: {
             QStringList ports;
@@ -189,6 +194,7 @@ QVector<tool_reaction> interpret(const QString &text, int from, bool complete, i
             break;
         }
         case row_effect::message:
+        case row_effect::warning:
             out.message(QLatin1String(row.message));
             out.colour(status_colour::red);
             break;

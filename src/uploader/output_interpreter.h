@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message_catalogue.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -23,6 +25,7 @@ struct tool_reaction
 
     kind_type kind = show_text;
     int row = 0; // the catalogue row that fired, 1 to 23
+    row_effect effect = row_effect::message; // and what kind of row it is
     QStringList ports;
     QString text;
     // A message the user must be able to read: no later figure overwrites it.

@@ -230,6 +230,22 @@ void WholeUpdateTest::runEnds_data()
         << "red";
     QTest::newRow("waiting_run_fails_to_start") << ports << true << "Failed to start!"
                                                 << "red";
+    // A warning (the tool carries on) names no outcome: the run's end still does.
+    QTest::newRow("warning_while_waiting_then_crash_while_writing")
+        << ports + "2:print failed to make debug file!\\r\\n\n2:sleep 300\n" + found +
+               "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\n\n"
+               "3:print Upload Progress  99%\\b\\b\\b\\b\n3:sleep 300\n3:crash\n"
+        << false << "Crashed!"
+        << "red";
+    QTest::newRow("warning_while_writing_then_exit")
+        << ports + found +
+               "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\n\n"
+               "3:print Truncating lower range limit to lower range of writable flash\\r\\n\n"
+               "3:sleep 300\n3:print Upload Progress  50%\\b\\b\\b\\b\n3:exit 3\n"
+        << false
+        << "The upload tool stopped before the update was complete (exit code 3). Please try "
+           "again."
+        << "red";
 }
 
 // However a run ends, the update ends green or red with words that say why.
@@ -347,53 +363,79 @@ void WholeUpdateTest::messagesStayReadable()
     QVERIFY(rig.lines().value(2).startsWith("Please cycle power to the device."));
 }
 
+// A second press of Update: refused while an update is under way, waiting for a
+// port list still being read, and starting anew once an update has failed.
 void WholeUpdateTest::updatePressedWhileRunning_data()
 {
     QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<bool>("updateRunning");
-    // A slow tool still listing the ports makes way for the update.
-    QTest::newRow("port_list_still_running") << QByteArray("1:hang\n2:hang\n") << false;
+    QTest::addColumn<QString>("second");           // refused, waits_for_ports, starts_anew
+    QTest::addColumn<QStringList>("secondRun");    // the command line the press leads to
+    const QStringList onCom4{"-s", "4", "-M", "1000000", "-b"};
     QTest::newRow("update_running")
         << QByteArray(ports_answer) + "2:print .   \\b\\b\\b\\b\n2:hang\n"
-        << true;
+        << "refused" << onCom4;
+    // The list comes late; the update runs on the port it then chose.
+    QTest::newRow("port_list_answers_late")
+        << QByteArray("1:wait go\n") + ports_answer + "2:hang\n"
+        << "waits_for_ports" << onCom4;
+    // A list that never comes holds the update only so long.
+    QTest::newRow("port_list_never_answers")
+        << QByteArray("1:hang\n2:hang\n") << "waits_for_ports"
+        << QStringList{"-s", "1", "-M", "1000000", "-b"};
+    // The tool takes its time to close the port after a failure; the user need not wait.
+    QTest::newRow("failed_update_still_closing")
+        << QByteArray(ports_answer) + "2:print no stx char!\\r\\n\n2:hang\n3:hang\n"
+        << "starts_anew" << onCom4;
 }
 
 void WholeUpdateTest::updatePressedWhileRunning()
 {
     QFETCH(QByteArray, script);
-    QFETCH(bool, updateRunning);
+    QFETCH(QString, second);
+    QFETCH(QStringList, secondRun);
 
     Rig rig;
+    rig.controller.port_list_wait_ms = 1000;
     QVERIFY(rig.openScripted(script));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 1, 10000);
-    if (updateRunning) {
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 1, 30000);
+    if (second != "waits_for_ports") {
+        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 30000);
         QTest::mousePress(rig.update, Qt::LeftButton);
-        // The box is settled once the waiting run's one figure has rewritten the prompt's
-        // dots; a slow pipe (Wine's) can bring the figure well after the prompt.
-        QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device.   "),
-                                  10000);
-        QTRY_COMPARE(rig.dir.runs().size(), 2);
+        const QString settled = second == "refused" ? "Please cycle power to the device.   "
+                                                    : "Communication error! Please ensure all "
+                                                      "cables are secure and in good repair!";
+        // A slow pipe (Wine's) can bring the run's line well after the prompt.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.top(), settled, 30000);
+        QCOMPARE(rig.dir.runs().size(), 2);
     }
     const QString before = rig.box->toPlainText();
     const qint64 pid = rig.controller.process.processId();
+    const int runsBefore = rig.dir.runs().size();
 
     const QStringList warnings = warningsDuring([&] {
         QTest::mousePress(rig.update, Qt::LeftButton);
         QVERIFY(rig.drain());
     });
     QCOMPARE(warnings, QStringList());
-    QCOMPARE(rig.controller.process.state(), QProcess::Running);
-    QTRY_COMPARE(rig.dir.runs().size(), 2);
-    QCOMPARE(rig.dir.runs().at(1).value(4), QString("-b"));
-    if (updateRunning) {
+    if (second == "refused") {
         // Nothing pushed or cleared: one line more, and the same process.
         QCOMPARE(rig.controller.process.processId(), pid);
         QCOMPARE(rig.lines().mid(1, 2),
                  QStringList({"An update is already running!", before.section('\n', 0, 0)}));
         QCOMPARE(rig.lines().size(), before.split('\n').size() + 2);
-    } else {
-        QVERIFY(rig.lines().contains("Please cycle power to the device...."));
+        QCOMPARE(rig.dir.runs().size(), runsBefore);
+        return;
     }
+    QVERIFY(!rig.lines().contains("An update is already running!"));
+    QVERIFY(rig.lines().contains("Please cycle power to the device...."));
+    QCOMPARE(rig.colour(), rig.controller.white);
+    if (script.startsWith("1:wait go"))
+        QVERIFY(rig.dir.touch("go"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), runsBefore + 1, 30000);
+    QCOMPARE(rig.dir.runs().last(), secondRun);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, 30000);
+    if (script.startsWith("1:wait go"))
+        QCOMPARE(rig.ports->count(), 2);
 }
 
 // Standard error is never shown; a tool that floods it must not fill memory.
@@ -423,7 +465,7 @@ void WholeUpdateTest::closingWindowEndsCleanly()
     {
         MainWindow window(*controller, timer);
         window.show();
-        QVERIFY(controller->process.waitForStarted(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(controller->process.state(), QProcess::Running, 30000);
         pid = controller->process.processId();
         // Closing the last window ends the event loop, as in main().
         QTimer::singleShot(0, &window, &QWidget::close);

@@ -44,7 +44,7 @@ class tst_bootloader_output : public QObject
     Q_OBJECT
 private slots:
     void detection_starts_flash_run();
-    void port_lists_add_up();
+    void each_port_list_replaces_the_last();
     void zero_byte_and_high_bytes_from_the_tool();
     void process_error_texts_data();
     void process_error_texts();
@@ -78,7 +78,7 @@ void tst_bootloader_output::detection_starts_flash_run()
     QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.white, w.ctl.white, w.ctl.red}));
 }
 
-void tst_bootloader_output::port_lists_add_up()
+void tst_bootloader_output::each_port_list_replaces_the_last()
 {
     ToolDir dir;
     QVERIFY(dir.isValid());
@@ -95,7 +95,8 @@ void tst_bootloader_output::port_lists_add_up()
     QTRY_VERIFY(w.lists.count() == 2 && w.idle());
 
     QCOMPARE(w.lists.at(0).at(0).toStringList(), QStringList({"3", "7"}));
-    QCOMPARE(w.lists.at(1).at(0).toStringList(), QStringList({"3", "7", "9"}));
+    QCOMPARE(w.lists.at(1).at(0).toStringList(), QStringList({"9"}));
+    QCOMPARE(w.ctl.COMdevices, QStringList({"9"}));
     QCOMPARE(w.shown(), QStringList({comm_message}));
     QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.red}));
 }
@@ -132,7 +133,13 @@ void tst_bootloader_output::process_error_texts()
 {
     QFETCH(int, code);
     QFETCH(QString, text);
+    ToolDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(dir.setScript("hang\n"));
     wired_controller w;
+    // Reported for a run that is going: the port list run, which turns no colour.
+    w.ctl.list_ports();
+    QTRY_COMPARE(w.ctl.process.state(), QProcess::Running);
     w.ctl.errorslot(static_cast<QProcess::ProcessError>(code));
     QCOMPARE(w.shown(), QStringList({"Error occured: ", text}));
     QCOMPARE(w.colours.count(), 0);
@@ -156,7 +163,8 @@ void tst_bootloader_output::deliberate_stop_is_silent_real_crash_is_not()
 
     w.ctl.list_ports();
     QTRY_COMPARE(dir.runs().size(), 1);
-    w.ctl.process.close();
+    QTRY_COMPARE(w.ctl.process.state(), QProcess::Running);
+    w.ctl.stop_for_new_port();
     QVERIFY(w.idle());
     QCOMPARE(w.texts.count(), 0);
 

@@ -57,6 +57,7 @@ QStringList alone(const catalogue_row &row, const QString &text)
     case row_effect::device_found:
         return {n + " device |"};
     case row_effect::message:
+    case row_effect::warning:
         return {n + " text " + row.message, n + " colour red"};
     }
     return {};
@@ -95,7 +96,8 @@ void tst_output_interpreter::catalogue_shape()
     for (std::size_t i = 0; i < tool_catalogue.size(); ++i) {
         const catalogue_row &row = tool_catalogue[i];
         QCOMPARE(row.number, static_cast<int>(i) + 1);
-        QCOMPARE(row.message != nullptr, row.effect == row_effect::message);
+        QCOMPARE(row.message != nullptr,
+                 row.effect == row_effect::message || row.effect == row_effect::warning);
         for (const char *text : row.texts)
             texts += text != nullptr;
         if (row.message) {

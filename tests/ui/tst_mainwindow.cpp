@@ -319,6 +319,8 @@ void MainWindowTest::update_without_firmware()
     WindowRig rig;
     QVERIFY(rig.ready);
     rig.timer.stop();
+    // The port list runs from the event loop, and is over before the presses.
+    QTRY_COMPARE(rig.controller.arguments, QStringList{"-t"});
     QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
     const QColor red(255, 0, 0);
     rig.window->change_Status_textbox_color(red);

@@ -189,7 +189,7 @@ void ControllerTest::shutdownKillsRunningTool()
     connect(controller, &bootloader::textreadysig, this, [&texts](const QString &t) { texts << t; });
 
     controller->list_ports();
-    QVERIFY(controller->process.waitForStarted(10000));
+    QTRY_COMPARE_WITH_TIMEOUT(controller->process.state(), QProcess::Running, 10000);
     const qint64 pid = controller->process.processId();
     QVERIFY(pid > 0);
 
