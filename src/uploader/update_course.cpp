@@ -246,11 +246,6 @@ course_step next_step(const course_state &state, const course_event &event)
             step.ask_safe_point();
             break;
         }
-        // Nor is a refill while an update waits for the list a change of the user's.
-        if (s.update_waits_for_ports) {
-            step.leave();
-            break;
-        }
         const bool list_due = s.start_due == tool_run::port_list;
         const bool stops_update = update_under_way(s);
         step.leave();
