@@ -10,7 +10,6 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
-#include <QTextCursor>
 #include <QTimer>
 
 namespace {
@@ -143,9 +142,8 @@ void MainWindow::on_Update_button_pressed()
     if (controller.filepath.isEmpty()) {
         // Straight into the box, on a line of its own at the top: it answers the
         // press at once, not a tick later.
-        ui->Status_textbox->moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
-        ui->Status_textbox->insertPlainText(QString::fromLatin1(no_flash_file) + QLatin1Char('\n'));
-        status_box::trim_history(*ui->Status_textbox);
+        status_box::write_at_top(*ui->Status_textbox,
+                                 QString::fromLatin1(no_flash_file) + QLatin1Char('\n'));
         return;
     }
 
@@ -154,9 +152,8 @@ void MainWindow::on_Update_button_pressed()
         return;
     // Lines still queued belong to the previous run.
     text_queue.clear();
-    ui->Status_textbox->moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
-    ui->Status_textbox->insertPlainText(QString(update_separator_lines, QLatin1Char('\n')));
-    status_box::trim_history(*ui->Status_textbox);
+    status_box::write_at_top(*ui->Status_textbox,
+                             QString(update_separator_lines, QLatin1Char('\n')));
     insert_text(QString::fromLatin1(cycle_power_prompt));
 }
 

@@ -12,26 +12,8 @@
 namespace status_box {
 
 namespace {
-const char line_feed[] = "\n";
 const QChar carriage_return = QLatin1Char('\r');
 } // namespace
-
-QStringList entries(const QString &text)
-{
-    QStringList result;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        if (line.isEmpty())
-            break;
-        result.append(line + QLatin1String(line_feed));
-    }
-    return result;
-}
-
-bool is_progress(const QString &entry)
-{
-    return entry.contains(carriage_return);
-}
 
 void show_next(QStringList &queue, QTextEdit &box)
 {
@@ -62,6 +44,13 @@ void show_next(QStringList &queue, QTextEdit &box)
     // The insertion pushed the box's own cursor down behind the new text; back
     // at the start, it brings the view to the top, where the newest line is.
     box.moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
+}
+
+void write_at_top(QTextEdit &box, const QString &text)
+{
+    box.moveCursor(QTextCursor::Start, QTextCursor::MoveAnchor);
+    box.insertPlainText(text);
+    trim_history(box);
 }
 
 void trim_history(QTextEdit &box)

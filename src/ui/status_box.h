@@ -1,16 +1,17 @@
 #pragma once
 
+#include "status_text.h"
+
 #include <QStringList>
 
 class QColor;
 class QString;
 class QTextEdit;
 
-// The rules of the status box. The newest line stands at the top, and a line
-// carrying a carriage return is a progress figure that rewrites the top line in
-// place instead of adding one. Text is queued first and shown one entry per
-// timer tick, so a burst of tool output never floods the box. The box keeps a
-// bounded history, so that a tick costs the same however long the session.
+// The status box: the rules of status_text.h applied to a QTextEdit. Text is
+// queued first and shown one entry per timer tick, so a burst of tool output
+// never floods the box. The box keeps a bounded history, so that a tick costs
+// the same however long the session.
 namespace status_box {
 
 // How many lines the box keeps, the newest; older ones leave from the bottom. A
@@ -19,13 +20,9 @@ namespace status_box {
 // update writes 21, so this is about the last 47 updates.
 const int kept_lines = 1000;
 
-// The queue entries for a text sent to the box: each line up to the first empty
-// one, followed by a line feed. A blank line ends the text, so whatever follows
-// it is dropped; carriage returns stay in their line.
-QStringList entries(const QString &text);
-
-// An entry holding a carriage return anywhere overwrites the top line.
-bool is_progress(const QString &entry);
+// The queue entries for a text sent to the box.
+using status_text::entries;
+using status_text::is_progress;
 
 // Shows the head of `queue` in `box` and removes it; nothing when the queue is
 // empty. A run of progress entries at the head is shown as its last member
@@ -33,8 +30,12 @@ bool is_progress(const QString &entry);
 // trimmed afterwards and the box shows its top, where the entry went.
 void show_next(QStringList &queue, QTextEdit &box);
 
-// Removes the oldest lines, at the bottom, beyond kept_lines. show_next calls it
-// after every entry; whoever writes into the box directly calls it afterwards.
+// Writes `text` straight into the box at the top, before anything queued, and
+// trims the history: the window's answers that cannot wait for a tick.
+void write_at_top(QTextEdit &box, const QString &text);
+
+// Removes the oldest lines, at the bottom, beyond kept_lines. show_next and
+// write_at_top call it after every edit.
 // It also turns off the box's undo history, which would otherwise keep every
 // line ever removed.
 void trim_history(QTextEdit &box);

@@ -2,6 +2,7 @@
 
 #include "message_catalogue.h"
 #include "output_interpreter.h"
+#include "status_text.h"
 
 // Reading the tool's output, the end of each run and process errors, as events
 // of the update's course.
@@ -165,21 +166,12 @@ void bootloader::show_course_message(course_message message, int code)
     }
 }
 
-// Every text for the status box passes here. A line with a carriage return
-// overwrites the top line of the box, which is right for the figure before it
-// but would wipe out a message the user has not read yet: after such a message
-// the figure starts a line of its own, which the next figures overwrite.
+// Every text for the status box passes here, under the rules of status_text.h.
 void bootloader::show(QString text, bool lasting)
 {
-    if (m_top_lasting) {
-        const int line_end = static_cast<int>(text.indexOf(QLatin1Char('\n')));
-        const int first_line = line_end < 0 ? static_cast<int>(text.size()) : line_end;
-        const int carriage_return = static_cast<int>(text.indexOf(QLatin1Char('\r')));
-        if (carriage_return >= 0 && carriage_return < first_line)
-            text = text.left(carriage_return) + text.mid(first_line);
-    }
-    // A text that starts with a line feed adds no line, so the top stays as it is.
-    if (!text.isEmpty() && !text.startsWith(QLatin1Char('\n')))
+    if (m_top_lasting)
+        text = status_text::after_lasting(text);
+    if (!status_text::keeps_top(text))
         m_top_lasting = lasting;
     emit textreadysig(text);
 }
