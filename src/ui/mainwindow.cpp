@@ -2,6 +2,7 @@
 
 #include "bootloader.h"
 #include "label_fit.h"
+#include "port_box.h"
 #include "status_box.h"
 #include "ui_mainwindow.h"
 
@@ -10,6 +11,7 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace {
@@ -51,6 +53,9 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     connect(&controller, SIGNAL(devicelist(QStringList)), this,
             SLOT(update_device_box(QStringList)));
     connect(&controller.process, SIGNAL(readyReadStandardOutput()), &controller, SLOT(textready()));
+    // Opening the port box lists the ports anew; during an update the controller
+    // leaves the list as it is.
+    connect(ui->serial_combobox, &port_box::opening, &controller, &bootloader::list_ports);
 
     setFixedSize(window_width, window_height);
     fit_caption_fonts();
@@ -114,6 +119,16 @@ void MainWindow::update_device_box(QStringList list)
     for (QString &entry : list)
         entry.prepend(QLatin1String("COM"));
     QComboBox *box = ui->serial_combobox;
+    // A port the user had chosen stays chosen while the tool still lists it; the
+    // controller then needs to hear nothing, and nothing is stopped.
+    const int kept = static_cast<int>(list.indexOf(box->currentText()));
+    if (box->currentIndex() >= 0 && kept >= 0) {
+        const QSignalBlocker quiet(box);
+        box->clear();
+        box->addItems(list);
+        box->setCurrentIndex(kept);
+        return;
+    }
     box->clear();
     box->addItems(list);
     // On an empty box Qt 6 announces index -1 once more, which Qt 5 does not; the

@@ -24,7 +24,8 @@ public:
     ~MainWindow() override;
 
 public slots:
-    // Refills the serial box from port numbers such as "3"; the last becomes current.
+    // Refills the serial box from port numbers such as "3"; the last becomes current,
+    // unless the port chosen before is still listed, which then stays chosen.
     void update_device_box(QStringList list);
     void change_Status_textbox_color(QColor color);
     // Queues text for the status box; nothing is drawn until the next tick.

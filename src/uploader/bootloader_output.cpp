@@ -4,6 +4,9 @@
 #include "output_interpreter.h"
 #include "status_text.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 // Reading the tool's output, the end of each run and process errors, as events
 // of the update's course.
 
@@ -158,11 +161,20 @@ void bootloader::show_course_message(course_message message, int code)
         show(QString::fromLatin1(stopped_early).arg(code), true);
         break;
     case course_message::crashed:
-    case course_message::failed_to_start:
     case course_message::process_error:
         show(QStringLiteral("Error occured: "), true);
         show(QString::fromLatin1(process_error_text(code)), true);
         break;
+    case course_message::failed_to_start: {
+        show(QStringLiteral("Error occured: "), true);
+        show(QString::fromLatin1(process_error_text(code)), true);
+        // Most often the program was started away from the tool: say where it looked.
+        const QFileInfo tool(QDir::current(), program);
+        show(start_failure_hint(tool.fileName(), QDir::toNativeSeparators(tool.absolutePath()),
+                                tool.exists(), process.errorString()),
+             true);
+        break;
+    }
     }
 }
 

@@ -151,3 +151,15 @@ const char *process_error_text(int code)
         return "Unknown!";
     return texts[code];
 }
+
+QString start_failure_hint(const QString &tool_name, const QString &folder, bool tool_exists,
+                           const QString &reason)
+{
+    if (tool_exists)
+        return QStringLiteral("The upload tool %1 in %2 is there but could not be started (%3). "
+                              "Please reinstall the upload program and try again.")
+            .arg(tool_name, folder, reason);
+    return QStringLiteral("The upload tool %1 was not found in the folder %2. Put this program "
+                          "in the folder of %1 and start it from there.")
+        .arg(tool_name, folder);
+}

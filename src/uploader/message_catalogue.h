@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <cstddef>
 
@@ -43,3 +45,8 @@ extern const std::array<catalogue_row, catalogue_row_count> tool_catalogue;
 
 // The text for a QProcess::ProcessError code; codes outside 0 to 5 give "Unknown!".
 const char *process_error_text(int code);
+
+// The line after "Failed to start!": where the program looked for its tool and
+// what to do, or, when the tool is there, the system's reason it would not start.
+QString start_failure_hint(const QString &tool_name, const QString &folder, bool tool_exists,
+                           const QString &reason);

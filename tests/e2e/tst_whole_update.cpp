@@ -31,6 +31,7 @@ private slots:
     void initTestCase();
     void outcome_data();
     void outcome();
+    void toolMissing_data();
     void toolMissing();
     void portChangeStopsUpdate_data();
     void portChangeStopsUpdate();
@@ -141,14 +142,43 @@ void WholeUpdateTest::outcome()
         QCOMPARE(rig.lines().value(1), QString("Error occured: "));
 }
 
+void WholeUpdateTest::toolMissing_data()
+{
+    QTest::addColumn<bool>("atUpdate"); // the tool goes after the port list
+    QTest::addColumn<bool>("present");  // a file that is no program stands in its place
+    QTest::newRow("missing_at_start") << false << false;
+    QTest::newRow("missing_at_update") << true << false;
+    QTest::newRow("present_but_no_program") << false << true;
+}
+
+// A tool that cannot be started says where the program looked and what to do.
 void WholeUpdateTest::toolMissing()
 {
-    Rig rig(ToolDir::NoTool);
+    QFETCH(bool, atUpdate);
+    QFETCH(bool, present);
+
+    Rig rig(atUpdate ? ToolDir::FakeTool : ToolDir::NoTool);
     QVERIFY(rig.dir.isValid());
+    QVERIFY(rig.dir.setScript(ports_answer));
+    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
+    if (present)
+        QVERIFY(rig.dir.writeFile("fwld.exe", "not a program\n"));
     rig.open();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Failed to start!"), 10000);
-    QCOMPARE(rig.lines().value(1), QString("Error occured: "));
-    QCOMPARE(rig.ports->count(), 0);
+    if (atUpdate) {
+        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 30000);
+        QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+        QVERIFY(QFile::remove(rig.dir.filePath("fwld.exe")));
+        QTest::mousePress(rig.update, Qt::LeftButton);
+    }
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    const QString hint =
+        present ? "The upload tool fwld.exe in " + folder + " is there but could not be started ("
+                : "The upload tool fwld.exe was not found in the folder " + folder +
+                      ". Put this program in the folder of fwld.exe and start it from there.";
+    QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith(hint), 30000);
+    QCOMPARE(rig.lines().mid(1, 2), QStringList({"Failed to start!", "Error occured: "}));
+    QCOMPARE(rig.colour(), atUpdate ? rig.controller.red : rig.controller.white);
+    QCOMPARE(rig.ports->count(), atUpdate ? 2 : 0);
 }
 
 void WholeUpdateTest::portChangeStopsUpdate_data()
@@ -192,7 +222,6 @@ void WholeUpdateTest::portChangeStopsUpdate()
 void WholeUpdateTest::runEnds_data()
 {
     QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<bool>("removeTool");
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("colour");
 
@@ -200,7 +229,6 @@ void WholeUpdateTest::runEnds_data()
     const QByteArray found = device_found;
     QTest::newRow("waiting_run_exits_before_the_device_is_found")
         << ports + "2:print .   \\b\\b\\b\\b\n2:exit 1\n"
-        << false
         << "The upload tool stopped before the update was complete (exit code 1). Please try "
            "again."
         << "red";
@@ -208,41 +236,37 @@ void WholeUpdateTest::runEnds_data()
         << ports + found +
                "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\n\n"
                "3:print Upload Progress  50%\\b\\b\\b\\b\n3:exit 0\n"
-        << false
         << "The upload tool stopped before the update was complete (exit code 0). Please try "
            "again."
         << "red";
     QTest::newRow("waiting_run_ends_by_itself_after_the_device_is_found")
         << ports + found + "3:print Reset send successful!\\r\\n\n"
-        << false << "Upload Complete!"
+        << "Upload Complete!"
         << "green";
     QTest::newRow("exit_code_after_success_changes_nothing")
         << ports + found + "2:hang\n3:print Reset send successful!\\r\\n\n3:exit 3\n"
-        << false << "Upload Complete!"
+        << "Upload Complete!"
         << "green";
     QTest::newRow("exit_after_failure_changes_nothing")
         << ports + found + "2:hang\n3:print Timeout!\\r\\n\n3:exit 1\n"
-        << false << "Communication error! Please ensure all cables are secure and in good repair!"
+        << "Communication error! Please ensure all cables are secure and in good repair!"
         << "red";
     QTest::newRow("flash_run_crashes")
         << ports + found + "2:hang\n3:print Upload Progress  10%\\b\\b\\b\\b\n3:crash\n"
-        << false << "Crashed!"
+        << "Crashed!"
         << "red";
-    QTest::newRow("waiting_run_fails_to_start") << ports << true << "Failed to start!"
-                                                << "red";
     // A warning (the tool carries on) names no outcome: the run's end still does.
     QTest::newRow("warning_while_waiting_then_crash_while_writing")
         << ports + "2:print failed to make debug file!\\r\\n\n2:sleep 300\n" + found +
                "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\n\n"
                "3:print Upload Progress  99%\\b\\b\\b\\b\n3:sleep 300\n3:crash\n"
-        << false << "Crashed!"
+        << "Crashed!"
         << "red";
     QTest::newRow("warning_while_writing_then_exit")
         << ports + found +
                "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\n\n"
                "3:print Truncating lower range limit to lower range of writable flash\\r\\n\n"
                "3:sleep 300\n3:print Upload Progress  50%\\b\\b\\b\\b\n3:exit 3\n"
-        << false
         << "The upload tool stopped before the update was complete (exit code 3). Please try "
            "again."
         << "red";
@@ -252,7 +276,6 @@ void WholeUpdateTest::runEnds_data()
 void WholeUpdateTest::runEnds()
 {
     QFETCH(QByteArray, script);
-    QFETCH(bool, removeTool);
     QFETCH(QString, top);
     QFETCH(QString, colour);
 
@@ -260,8 +283,6 @@ void WholeUpdateTest::runEnds()
     QVERIFY(rig.openScripted(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
     QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
-    if (removeTool)
-        QVERIFY(QFile::remove(rig.dir.filePath("fwld.exe")));
 
     QTest::mousePress(rig.update, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, 20000);
