@@ -2,6 +2,10 @@
 
 #include <QMetaObject>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 bootloader::bootloader()
 {
     program = QStringLiteral("./fwld.exe");
@@ -145,5 +149,16 @@ void bootloader::start_run(tool_run run)
         return;
     }
     m_reader.reset();
+#ifdef Q_OS_WIN
+    // A child takes its error mode from us at its start. Without the fault box
+    // turned off, Windows' error reporting (and Wine's debugger) holds a crashed
+    // tool open behind a dialog, and its end never reaches us: the update would
+    // stay white. Turned off for the tool's start alone.
+    const UINT error_mode = SetErrorMode(0);
+    SetErrorMode(error_mode | SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS);
+#endif
     process.start(program, arguments, QIODevice::ReadWrite);
+#ifdef Q_OS_WIN
+    SetErrorMode(error_mode);
+#endif
 }

@@ -33,6 +33,8 @@ private slots:
     void outcome();
     void toolMissing_data();
     void toolMissing();
+    void portBoxFollowsTheHardware_data();
+    void portBoxFollowsTheHardware();
     void portChangeStopsUpdate_data();
     void portChangeStopsUpdate();
     void runEnds_data();
@@ -179,6 +181,63 @@ void WholeUpdateTest::toolMissing()
     QCOMPARE(rig.lines().mid(1, 2), QStringList({"Failed to start!", "Error occured: "}));
     QCOMPARE(rig.colour(), atUpdate ? rig.controller.red : rig.controller.white);
     QCOMPARE(rig.ports->count(), atUpdate ? 2 : 0);
+}
+
+void WholeUpdateTest::portBoxFollowsTheHardware_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("duringUpdate");
+    QTest::addColumn<QStringList>("entries"); // after the box was opened again
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("port_appears_chosen_kept")
+        << QByteArray(ports_answer) + "2:print COM Numbers are:3:4:7\\r\\n\n" << false
+        << QStringList{"COM3", "COM4", "COM7"} << "COM4";
+    QTest::newRow("chosen_port_goes")
+        << QByteArray(ports_answer) + "2:print COM Numbers are:3\\r\\n\n" << false
+        << QStringList{"COM3"} << "COM3";
+    QTest::newRow("refused_during_update")
+        << QByteArray(ports_answer) + "2:hang\n3:print COM Numbers are:9\\r\\n\n" << true
+        << QStringList{"COM3", "COM4"} << "COM4";
+}
+
+// Opening the port box lists the ports anew, so that a cable plugged in later shows.
+void WholeUpdateTest::portBoxFollowsTheHardware()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, duringUpdate);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, chosen);
+
+    Rig rig;
+    QVERIFY(rig.openScripted(script));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->count(), 2, 30000);
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    if (duringUpdate) {
+        QTest::mousePress(rig.update, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, 30000);
+    }
+    QSignalSpy choices(rig.ports, SIGNAL(currentIndexChanged(int)));
+    rig.ports->showPopup();
+    rig.ports->hidePopup();
+    if (duringUpdate) {
+        QVERIFY(rig.drain());
+        QCOMPARE(rig.dir.runs().size(), 2);
+        QCOMPARE(rig.controller.process.state(), QProcess::Running);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, 30000);
+        QCOMPARE(rig.dir.runs().at(1), QStringList{"-t"});
+        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->count(), entries.size(), 30000);
+        QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    }
+    QStringList shown;
+    for (int i = 0; i < rig.ports->count(); ++i)
+        shown << rig.ports->itemText(i);
+    QCOMPARE(shown, entries);
+    QCOMPARE(rig.ports->currentText(), chosen);
+    QCOMPARE(rig.controller.comport, chosen.mid(3));
+    // A kept choice reaches the controller as nothing new.
+    QCOMPARE(choices.isEmpty(), chosen == "COM4");
+    QCOMPARE(rig.controller.COMdevices.size(), duringUpdate ? 2 : entries.size());
 }
 
 void WholeUpdateTest::portChangeStopsUpdate_data()

@@ -180,9 +180,10 @@ int run_as_child(const std::string &program)
 [[noreturn]] void crash()
 {
 #ifdef _WIN32
-    // abort() ends a Windows process with exit code 3, which a parent takes for an
-    // ordinary exit; an exception status is what a real crash leaves behind.
-    TerminateProcess(GetCurrentProcess(), 0xC0000409);
+    // abort() ends a Windows process with exit code 3, which a parent cannot tell from
+    // an ordinary failure. A real crash is an unhandled exception: it goes through the
+    // system's crash handling (error reporting, Wine's debugger) as a tool's would.
+    RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
 #endif
     std::abort();
 }

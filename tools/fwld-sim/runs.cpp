@@ -24,8 +24,9 @@ void crash()
 {
 #ifdef _WIN32
     // abort() ends a Windows process with exit code 3, which a parent cannot tell from
-    // an ordinary failure; an exception status is what a real crash leaves behind.
-    TerminateProcess(GetCurrentProcess(), 0xC0000409);
+    // an ordinary failure. A real crash is an unhandled exception: it goes through the
+    // system's crash handling (error reporting, Wine's debugger) as a tool's would.
+    RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
 #else
     // A demo directory should not fill up with core files.
     const rlimit no_core{0, 0};
