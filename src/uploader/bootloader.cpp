@@ -6,6 +6,26 @@
 #include <windows.h>
 #endif
 
+#ifdef Q_OS_WIN
+namespace {
+
+// Whether a debugger holds the tool: the system's crash handler (Wine's debugger,
+// or a debugger that error reporting starts) attaches to a crashed program and
+// keeps it alive behind its dialog.
+bool held_by_debugger(qint64 pid)
+{
+    HANDLE tool = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+    if (tool == nullptr)
+        return false;
+    BOOL debugged = FALSE;
+    const bool held = CheckRemoteDebuggerPresent(tool, &debugged) && debugged;
+    CloseHandle(tool);
+    return held;
+}
+
+} // namespace
+#endif
+
 bootloader::bootloader()
 {
     program = QStringLiteral("./fwld.exe");
@@ -21,6 +41,18 @@ bootloader::bootloader()
     process.setStandardErrorFile(QProcess::nullDevice());
     connect(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &bootloader::run_finished);
+#ifdef Q_OS_WIN
+    m_crash_watch.setInterval(500);
+    connect(&m_crash_watch, &QTimer::timeout, this, [this] {
+        if (process.state() == QProcess::NotRunning) {
+            m_crash_watch.stop();
+            return;
+        }
+        // Ended here, the tool is reported as the crash it is.
+        if (held_by_debugger(process.processId()))
+            process.kill();
+    });
+#endif
     m_port_list_wait.setSingleShot(true);
     connect(&m_port_list_wait, &QTimer::timeout, this,
             [this] { handle(course_event::ports_overdue); });
@@ -150,15 +182,17 @@ void bootloader::start_run(tool_run run)
     }
     m_reader.reset();
 #ifdef Q_OS_WIN
-    // A child takes its error mode from us at its start. Without the fault box
-    // turned off, Windows' error reporting (and Wine's debugger) holds a crashed
+    // Without the fault box turned off, Windows' error reporting holds a crashed
     // tool open behind a dialog, and its end never reaches us: the update would
-    // stay white. Turned off for the tool's start alone.
+    // stay white. A child takes its error mode from us at its start, so it is
+    // turned off for the tool alone. Wine does not pass the mode on; there the
+    // crash watch below ends a tool that its debugger holds.
     const UINT error_mode = SetErrorMode(0);
     SetErrorMode(error_mode | SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS);
 #endif
     process.start(program, arguments, QIODevice::ReadWrite);
 #ifdef Q_OS_WIN
     SetErrorMode(error_mode);
+    m_crash_watch.start();
 #endif
 }

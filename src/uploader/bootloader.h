@@ -83,6 +83,8 @@ private:
 
     course_state m_course;
     QTimer m_port_list_wait;
+    // Windows: ends a tool that a crash handler holds.
+    QTimer m_crash_watch;
     // Nesting depth of the tool process's notifications being handled.
     int m_notifications = 0;
     // The last line sent must stay readable: no progress figure overwrites it.
