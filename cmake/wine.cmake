@@ -20,6 +20,11 @@ endforeach()
 set(VELMORA_WINEPATH "${wine_dll_dirs}")
 velmora_wine_path(VELMORA_WINE_QT_PLUGINS "${VELMORA_QT_PREFIX}/plugins")
 
+# The scripts name the prefix in their cache folder (scripts/common.sh); a build
+# configured by hand keeps one of its own.
+set(VELMORA_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH
+  "Wine prefix that <build>/wine-run runs programs in (VELMORA_WINEPREFIX overrides it)")
+
 # Qt's offscreen platform on Windows reads its fonts from a folder of font files.
 set(VELMORA_FONT_DIR /usr/share/fonts/truetype/dejavu CACHE PATH
   "Folder of TrueType fonts for Qt's offscreen platform under Wine")

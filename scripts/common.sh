@@ -21,6 +21,12 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
 }
 
+# Where the scripts keep what outlives a build folder (the Windows Qt, the Wine
+# prefix): $VELMORA_CACHE, else velmora/ in the user's cache folder.
+velmora_cache_root() {
+    echo "${VELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora}"
+}
+
 # What building and testing needs on Debian 12.
 BUILD_PACKAGES=(build-essential cmake qtbase5-dev qtbase5-dev-tools binutils fonts-dejavu-core)
 # What the Qt 6 build needs on top. qt6-base-dev itself depends on the OpenGL and
