@@ -68,7 +68,6 @@ ensure_windows_qt() {
         cd build
         # The posix flavour of mingw-w64 has std::thread, which qtbase needs.
         "../$src/configure" "${WINDOWS_QT_CONFIGURE[@]}" -prefix "$WINDOWS_QT_PREFIX" \
-            -device-option CROSS_COMPILE=x86_64-w64-mingw32- \
             QMAKE_CC=x86_64-w64-mingw32-gcc-posix QMAKE_CXX=x86_64-w64-mingw32-g++-posix \
             QMAKE_LINK=x86_64-w64-mingw32-g++-posix QMAKE_LINK_C=x86_64-w64-mingw32-gcc-posix \
             > configure.log 2>&1 || { tail -n 40 configure.log; exit 1; }
