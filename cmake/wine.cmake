@@ -2,7 +2,7 @@
 # through <build>/wine-run (CMAKE_CROSSCOMPILING_EMULATOR), which gives the program
 # the Windows side of what a Linux test gets for free: where its DLLs are, Qt's
 # variables, and a temporary folder on the drive that maps the Unix tree.
-# Included by the top-level CMakeLists after Qt has been found.
+# Included by the top-level CMakeLists after cmake/windows-dlls.cmake.
 
 # A Unix path as Wine's Z: drive (the whole Unix tree) names it.
 function(velmora_wine_path out unix_path)
@@ -10,30 +10,20 @@ function(velmora_wine_path out unix_path)
   set(${out} "Z:${windows_path}" PARENT_SCOPE)
 endfunction()
 
-# The folders of Qt's DLLs and the compiler's runtime DLLs.
-get_target_property(qt_core Qt5::Core IMPORTED_LOCATION_RELEASE)
-get_filename_component(qt_bin "${qt_core}" DIRECTORY)
-get_filename_component(qt_prefix "${qt_bin}" DIRECTORY)
-set(dll_dirs "${qt_bin}")
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
-  if(NOT IS_ABSOLUTE "${found}")
-    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${dll} is")
-  endif()
-  get_filename_component(dir "${found}" DIRECTORY)
-  get_filename_component(dir "${dir}" REALPATH)
-  list(APPEND dll_dirs "${dir}")
-endforeach()
-list(REMOVE_DUPLICATES dll_dirs)
+# The folders of Qt's DLLs and the compiler's runtime DLLs (cmake/windows-dlls.cmake).
 set(wine_dll_dirs)
-foreach(dir IN LISTS dll_dirs)
+foreach(dir IN LISTS VELMORA_DLL_DIRS)
   velmora_wine_path(windows_dir "${dir}")
   list(APPEND wine_dll_dirs "${windows_dir}")
 endforeach()
 # WINEPATH separates folders with ";", as a CMake list does.
 set(VELMORA_WINEPATH "${wine_dll_dirs}")
-velmora_wine_path(VELMORA_WINE_QT_PLUGINS "${qt_prefix}/plugins")
+velmora_wine_path(VELMORA_WINE_QT_PLUGINS "${VELMORA_QT_PREFIX}/plugins")
+
+# The scripts name the prefix in their cache folder (scripts/common.sh); a build
+# configured by hand keeps one of its own.
+set(VELMORA_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH
+  "Wine prefix that <build>/wine-run runs programs in (VELMORA_WINEPREFIX overrides it)")
 
 # Qt's offscreen platform on Windows reads its fonts from a folder of font files.
 set(VELMORA_FONT_DIR /usr/share/fonts/truetype/dejavu CACHE PATH

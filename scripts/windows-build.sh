@@ -15,13 +15,16 @@ windows_build() {
     cmake -S . -B "$WINDOWS_BUILD_DIR" \
         -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_PREFIX_PATH="$WINDOWS_QT_PREFIX" \
-        -DQt5_DIR="$WINDOWS_QT_PREFIX/lib/cmake/Qt5"
+        -DQt5_DIR="$WINDOWS_QT_PREFIX/lib/cmake/Qt5" \
+        -DVELMORA_WINE_PREFIX="$(velmora_cache_root)/wineprefix"
     cmake --build "$WINDOWS_BUILD_DIR" -j "$(nproc)"
 }
 
 # The Wine prefix that build-windows/wine-run runs programs in, created once; exports
-# WINEPREFIX and the settings that keep Wine quiet, for a plain `wine` as well.
+# WINEPREFIX and the settings that keep Wine quiet as wine-run sets them, for a plain
+# `wine` as well.
 ensure_wine_prefix() {
-    WINEPREFIX=$("$WINDOWS_BUILD_DIR/wine-run" --prefix)
-    export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    local env
+    env=$("$WINDOWS_BUILD_DIR/wine-run" --env)
+    eval "$env"
 }

@@ -1,6 +1,7 @@
 # Shared by the Windows scripts: Qt 5.15 (qtbase) for 64-bit Windows, cross-built
 # with mingw-w64 from Debian's own source package and cached outside the
-# repository. Source it, then call `ensure_windows_qt`; it sets WINDOWS_QT_PREFIX.
+# repository (velmora_cache_root). Source it after common.sh, then call
+# `ensure_windows_qt`; it sets WINDOWS_QT_PREFIX.
 #
 # The cache key is everything that goes into the build: the qtbase source version,
 # the configure line and the cross compiler's version. A changed key builds anew
@@ -16,10 +17,6 @@ WINDOWS_QT_CONFIGURE=(-opensource -confirm-license -xplatform win32-g++
     -no-feature-concurrent -no-feature-tabletevent -no-ssl
     -qt-zlib -qt-libpng -qt-pcre -qt-freetype -qt-harfbuzz
     -nomake examples -nomake tests)
-
-windows_qt_cache_root() {
-    echo "${VELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora}"
-}
 
 # Adds a deb-src entry for the mirror apt already uses, so that `apt-get source` works.
 ensure_deb_src() {
@@ -50,7 +47,7 @@ ensure_windows_qt() {
     compiler=$(x86_64-w64-mingw32-g++-posix --version | sed -n 1p)
     key=$(printf '%s\n%s\n%s\n' "$version" "${WINDOWS_QT_CONFIGURE[*]}" "$compiler" |
         sha256sum | cut -c1-16)
-    root=$(windows_qt_cache_root)
+    root=$(velmora_cache_root)
     WINDOWS_QT_PREFIX="$root/qt5-mingw64-$key"
     if [ -f "$WINDOWS_QT_PREFIX/.complete" ]; then
         echo "Windows Qt: cached in $WINDOWS_QT_PREFIX"
@@ -71,7 +68,6 @@ ensure_windows_qt() {
         cd build
         # The posix flavour of mingw-w64 has std::thread, which qtbase needs.
         "../$src/configure" "${WINDOWS_QT_CONFIGURE[@]}" -prefix "$WINDOWS_QT_PREFIX" \
-            -device-option CROSS_COMPILE=x86_64-w64-mingw32- \
             QMAKE_CC=x86_64-w64-mingw32-gcc-posix QMAKE_CXX=x86_64-w64-mingw32-g++-posix \
             QMAKE_LINK=x86_64-w64-mingw32-g++-posix QMAKE_LINK_C=x86_64-w64-mingw32-gcc-posix \
             > configure.log 2>&1 || { tail -n 40 configure.log; exit 1; }

@@ -118,6 +118,7 @@ int main(int argc, char **argv)
             kib[k] << fields[1].toDouble();
         }
     }
+    std::printf("### Start-up\n\n");
     std::printf("| start-up (%d runs each, interleaved) | program | bare QMainWindow | ratio |\n",
                 runs);
     std::printf("|---|---:|---:|---:|\n");

@@ -259,6 +259,8 @@ int main(int argc, char **argv)
         if (row.sent == 1000)
             thousand = &row;
 
+    std::printf("### Status box, one tick on the shown window (queue a line, show it, paint "
+                "it)\n\n");
     std::printf(
         "| lines sent | lines held | tick | program ms | bare QTextEdit ms | program / bare "
         "| program / same tick at 1,000 sent | history sent in, ms |\n");

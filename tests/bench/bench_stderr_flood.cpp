@@ -2,7 +2,7 @@
 // program never shows: the real window and controller, the fake tool writing
 // MEGABYTES MB to standard error and nothing to standard output.
 //
-//   bench_stderr_flood [MEGABYTES]   (default 300) prints one table row
+//   bench_stderr_flood [MEGABYTES]   (default 300) prints a table of one row
 #include "bootloader.h"
 #include "mainwindow.h"
 #include "resident_memory.h"
@@ -44,6 +44,9 @@ int main(int argc, char **argv)
     sample.start(20);
     app.exec();
 
+    std::printf("### Memory while the tool floods standard error\n\n");
+    std::printf("| tool writes | resident before | peak | after |\n");
+    std::printf("|---|---:|---:|---:|\n");
     std::printf("| %ld MB on standard error | %.1f MB | %.1f MB | %.1f MB |\n", megabytes,
                 before / 1024.0, peak / 1024.0, resident_kib() / 1024.0);
     return 0;

@@ -111,6 +111,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    std::printf("### Memory over whole updates against the stand-in tool\n\n");
     std::printf("| whole updates | resident memory, KiB | heap in use, KiB | paragraphs in the "
                 "box | seconds so far |\n");
     std::printf("|---:|---:|---:|---:|---:|\n");
@@ -148,18 +149,22 @@ int main(int argc, char **argv)
                     clock.elapsed() / 1000.0);
         std::fflush(stdout);
     }
-    std::printf("\n");
-    if (out_of_order > 0)
-        std::printf("%d of %d updates ended with a figure above \"%s\".\n", out_of_order, updates,
-                    complete);
+    // The notes below the table, set apart from it by an empty line.
+    const char *gap = "\n";
+    if (out_of_order > 0) {
+        std::printf("%s%d of %d updates ended with a figure above \"%s\".\n", gap, out_of_order,
+                    updates, complete);
+        gap = "";
+    }
     for (int from : {10, 100}) {
         if (from >= updates)
             continue;
         const QPair<long, long> start = seen.value(from), end = seen.value(updates);
-        std::printf("Growth from update %d to update %d: %.2f KiB resident, %.2f KiB heap in use "
+        std::printf("%sGrowth from update %d to update %d: %.2f KiB resident, %.2f KiB heap in use "
                     "per update.\n",
-                    from, updates, double(end.first - start.first) / (updates - from),
+                    gap, from, updates, double(end.first - start.first) / (updates - from),
                     double(end.second - start.second) / (updates - from));
+        gap = "";
     }
     return 0;
 }

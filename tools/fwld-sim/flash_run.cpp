@@ -294,7 +294,8 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
     }
 
     console::line(format("%s0x%04X to 0x%04X", texts::writing_from, low, high));
-    // The update program reads each chunk on its own: the phase lines must not share one.
+    // Of one read the update program takes each text once, in its table's order: the
+    // phase lines must not share a read.
     sleep_ms(m_settings.phase_delay_ms);
     if (!write_all(blocks, device))
         return 1;

@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <string>
 
-// Standard output the way the update program reads it: it looks at each chunk it
-// receives on its own and never joins chunks, so every line and every progress figure
-// leaves in one write and is flushed at once.
+// Standard output as a terminal shows it: every line and every progress figure leaves
+// in one write and is flushed at once, so the update program has each text as soon as
+// it is printed. The program joins a text that a pipe splits between two reads; the
+// tests' scripted fake tool splits texts on purpose, so this tool need not.
 namespace console {
 
 // Binary standard output on Windows, so "\r\n" is not widened to "\r\r\n".

@@ -91,7 +91,7 @@ int wait_run(const Settings &settings, const std::string &port_text, const std::
                                                .count());
         if (device_here && now >= appears && appears <= limit) {
             record.log("< VERSION " + settings.bootloader_version + " " + settings.device_name);
-            // Keeps the detection line out of the chunk that carries the last dots.
+            // Keeps the detection line out of the read that carries the last dots.
             if (round > 0)
                 sleep_ms(settings.phase_delay_ms);
             console::line(format("%s%lu:%s:%s", texts::device_found, port,
