@@ -7,7 +7,8 @@
 # the configure line and the cross compiler's version. A changed key builds anew
 # (about 20 minutes on 2 cores); a cached one takes seconds.
 
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine dpkg-dev xz-utils)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine dpkg-dev xz-utils
+    xvfb xauth)
 
 # Debian's qtbase lacks the bundled sqlite, wintab and iaccessible2 parts; these
 # options leave out everything that needs them, and everything we do not use.
