@@ -51,5 +51,4 @@ private:
     QStringList text_queue;
     bootloader &controller;
     QTimer &status_timer;
-
 };

@@ -174,8 +174,7 @@ void bootloader::start_run(tool_run run)
         break;
     case tool_run::flashing:
         arguments << QStringLiteral("-s") << comport << QStringLiteral("-M") << baudrate
-                  << QStringLiteral("-B") << bootloader_version << QStringLiteral("-f")
-                  << filepath;
+                  << QStringLiteral("-B") << bootloader_version << QStringLiteral("-f") << filepath;
         break;
     case tool_run::none:
         return;

@@ -91,8 +91,7 @@ class row_reactions
 public:
     row_reactions(const catalogue_row &row, QVector<tool_reaction> &list)
         : m_row(row.number), m_effect(row.effect), m_list(list)
-    {
-    }
+    {}
 
     void text(const QString &text) { add(tool_reaction::show_text).text = text; }
     void message(const QString &text)

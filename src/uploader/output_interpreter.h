@@ -24,7 +24,7 @@ struct tool_reaction
     };
 
     kind_type kind = show_text;
-    int row = 0; // the catalogue row that fired, 1 to 23
+    int row = 0;                             // the catalogue row that fired, 1 to 23
     row_effect effect = row_effect::message; // and what kind of row it is
     QStringList ports;
     QString text;

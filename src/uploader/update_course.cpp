@@ -184,8 +184,8 @@ void run_gone(step_builder &step, const course_event &event)
         return;
     }
     if (update_under_way(s))
-        fail(step, process_error ? process_error_message(event.kind)
-                                 : course_message::stopped_early);
+        fail(step,
+             process_error ? process_error_message(event.kind) : course_message::stopped_early);
 }
 
 } // namespace
@@ -209,8 +209,7 @@ course_step next_step(const course_state &state, const course_event &event)
         }
         s.update = update_stage::under_way;
         step.act(course_action::set_white);
-        if ((s.run == tool_run::port_list && !s.stop_due) ||
-            s.start_due == tool_run::port_list) {
+        if ((s.run == tool_run::port_list && !s.stop_due) || s.start_due == tool_run::port_list) {
             // The ports come first, so that the update runs on the port then chosen.
             s.update_waits_for_ports = true;
             break;

@@ -7,6 +7,7 @@
 // every event (the user's, the tool's, the event loop's) and applies what comes
 // back; nothing else decides which run goes or how an update ends.
 //
+// clang-format off
 // | event                   | no update under way             | update under way                  | update over (green or red) |
 // |-------------------------|---------------------------------|-----------------------------------|----------------------------|
 // | Update pressed          | stop what runs; start waiting   | "An update is already running!"   | as with no update          |
@@ -26,6 +27,7 @@
 // | other process error     | "Error occured: " + kind        | the same, red; failed             | nothing                    |
 // | event loop (safe point) | the stop and start that waited  | (the same)                        | (the same)                 |
 // | closing                 | stop, silently                  | stop, silently                    | stop, silently             |
+// clang-format on
 //
 // Events of a run that was stopped or left (none, or handing over) change
 // nothing. A stop asked for inside one of the tool's own notifications waits for
@@ -66,8 +68,8 @@ struct course_event
 {
     enum kind_type {
         update_pressed,
-        ports_wanted, // list the ports: at start-up, or the user opened the port box
-        ports_listed, // a port list line has been handed to the window
+        ports_wanted,  // list the ports: at start-up, or the user opened the port box
+        ports_listed,  // a port list line has been handed to the window
         ports_overdue, // Update has waited long enough for a port list
         port_changed,
         tool_text,    // a text that tells no outcome (a figure, a phase)
@@ -111,7 +113,7 @@ struct course_action
         show_message,     // show `message` (with `code`) as a lasting line
         set_red,
         set_white,
-        refuse,           // the press started nothing
+        refuse, // the press started nothing
     };
 
     kind_type kind = pass_tool_output;

@@ -190,14 +190,14 @@ void WholeUpdateTest::portBoxFollowsTheHardware_data()
     QTest::addColumn<QStringList>("entries"); // after the box was opened again
     QTest::addColumn<QString>("chosen");
     QTest::newRow("port_appears_chosen_kept")
-        << QByteArray(ports_answer) + "2:print COM Numbers are:3:4:7\\r\\n\n" << false
-        << QStringList{"COM3", "COM4", "COM7"} << "COM4";
+        << QByteArray(ports_answer) + "2:print COM Numbers are:3:4:7\\r\\n\n"
+        << false << QStringList{"COM3", "COM4", "COM7"} << "COM4";
     QTest::newRow("chosen_port_goes")
-        << QByteArray(ports_answer) + "2:print COM Numbers are:3\\r\\n\n" << false
-        << QStringList{"COM3"} << "COM3";
+        << QByteArray(ports_answer) + "2:print COM Numbers are:3\\r\\n\n"
+        << false << QStringList{"COM3"} << "COM3";
     QTest::newRow("refused_during_update")
-        << QByteArray(ports_answer) + "2:hang\n3:print COM Numbers are:9\\r\\n\n" << true
-        << QStringList{"COM3", "COM4"} << "COM4";
+        << QByteArray(ports_answer) + "2:hang\n3:print COM Numbers are:9\\r\\n\n"
+        << true << QStringList{"COM3", "COM4"} << "COM4";
 }
 
 // Opening the port box lists the ports anew, so that a cable plugged in later shows.
@@ -448,20 +448,18 @@ void WholeUpdateTest::messagesStayReadable()
 void WholeUpdateTest::updatePressedWhileRunning_data()
 {
     QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<QString>("second");           // refused, waits_for_ports, starts_anew
-    QTest::addColumn<QStringList>("secondRun");    // the command line the press leads to
+    QTest::addColumn<QString>("second");        // refused, waits_for_ports, starts_anew
+    QTest::addColumn<QStringList>("secondRun"); // the command line the press leads to
     const QStringList onCom4{"-s", "4", "-M", "1000000", "-b"};
     QTest::newRow("update_running")
         << QByteArray(ports_answer) + "2:print .   \\b\\b\\b\\b\n2:hang\n"
         << "refused" << onCom4;
     // The list comes late; the update runs on the port it then chose.
-    QTest::newRow("port_list_answers_late")
-        << QByteArray("1:wait go\n") + ports_answer + "2:hang\n"
-        << "waits_for_ports" << onCom4;
+    QTest::newRow("port_list_answers_late") << QByteArray("1:wait go\n") + ports_answer + "2:hang\n"
+                                            << "waits_for_ports" << onCom4;
     // A list that never comes holds the update only so long.
-    QTest::newRow("port_list_never_answers")
-        << QByteArray("1:hang\n2:hang\n") << "waits_for_ports"
-        << QStringList{"-s", "1", "-M", "1000000", "-b"};
+    QTest::newRow("port_list_never_answers") << QByteArray("1:hang\n2:hang\n") << "waits_for_ports"
+                                             << QStringList{"-s", "1", "-M", "1000000", "-b"};
     // The tool takes its time to close the port after a failure; the user need not wait.
     QTest::newRow("failed_update_still_closing")
         << QByteArray(ports_answer) + "2:print no stx char!\\r\\n\n2:hang\n3:hang\n"

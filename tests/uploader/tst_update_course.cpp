@@ -27,15 +27,25 @@ namespace {
 enum class colour { none, white, green, red };
 
 // What the box shows last that names something.
-enum class said { nothing, tool_failure, tool_warning, tool_success, stopped_early, crashed,
-                  failed_to_start, port_changed, already_running, process_error };
+enum class said {
+    nothing,
+    tool_failure,
+    tool_warning,
+    tool_success,
+    stopped_early,
+    crashed,
+    failed_to_start,
+    port_changed,
+    already_running,
+    process_error
+};
 
 struct tool
 {
     tool_run run = tool_run::none;
     int id = 0;
-    int update = 0;      // the update it serves, 0 for none
-    bool fresh = false;  // nothing reported since its start
+    int update = 0;     // the update it serves, 0 for none
+    bool fresh = false; // nothing reported since its start
     bool handed_over = false;
 };
 
@@ -132,8 +142,8 @@ private:
     // Feeds one event and holds the step against the rules.
     void event(world &w, const feed &f)
     {
-        const bool from_tool = f.kind >= course_event::tool_text &&
-                               f.kind <= course_event::other_process_error;
+        const bool from_tool =
+            f.kind >= course_event::tool_text && f.kind <= course_event::other_process_error;
         const tool source = w.process;
         const colour box_before = w.box;
         const said last_before = w.last;
