@@ -11,6 +11,8 @@ bootloader::bootloader()
     green.setRgb(0, 255, 50, 255);
     red.setRgb(255, 0, 0, 255);
     white.setRgb(255, 255, 255, 255);
+    // For queued connections and signal spies.
+    qRegisterMetaType<update_phase>();
 
     // Standard error is never interpreted. Left in a pipe it would pile up in
     // memory, since nothing reads it while standard output stays quiet.
@@ -82,7 +84,18 @@ bool bootloader::start_update()
               << QStringLiteral("-b");
     start_run(tool_run::waiting);
     emit changecolour(white);
+    enter_phase(update_phase::running);
     return true;
+}
+
+// Each phase is sent once: a crash, say, is reported both as a process error and
+// as the run's end.
+void bootloader::enter_phase(update_phase phase)
+{
+    if (phase == m_phase)
+        return;
+    m_phase = phase;
+    emit update_phase_changed(phase);
 }
 
 void bootloader::start_flash()

@@ -2,6 +2,7 @@
 
 #include "output_interpreter.h"
 #include "tool_process.h"
+#include "update_phase.h"
 
 #include <QColor>
 #include <QObject>
@@ -55,6 +56,9 @@ signals:
     void devicelist(QStringList COMdevices);
     void textreadysig(QString text);
     void changecolour(QColor);
+    // Sent on each change: running when an update starts, succeeded or failed when
+    // it is over.
+    void update_phase_changed(update_phase phase);
 
 public slots:
     void filepathupdate(QString text);
@@ -83,6 +87,7 @@ private:
     void show(QString text, bool lasting);
     void fail(const QString &message);
     bool update_under_way() const;
+    void enter_phase(update_phase phase);
 
     tool_run m_run = tool_run::none;
     outcome m_outcome = outcome::none;
@@ -97,4 +102,5 @@ private:
     // The last line sent must stay readable: no progress figure overwrites it.
     bool m_top_lasting = false;
     tool_output_reader m_reader;
+    update_phase m_phase = update_phase::idle;
 };

@@ -54,6 +54,7 @@ void bootloader::apply(const QVector<tool_reaction> &reactions)
             case status_colour::green:
                 m_outcome = outcome::green;
                 emit changecolour(green);
+                enter_phase(update_phase::succeeded);
                 break;
             case status_colour::red:
                 m_outcome = outcome::red;
@@ -108,6 +109,10 @@ void bootloader::run_finished(int exit_code, QProcess::ExitStatus status)
     if ((run == tool_run::waiting || run == tool_run::flashing) && m_outcome == outcome::none &&
         status == QProcess::NormalExit)
         fail(QString::fromLatin1(stopped_early).arg(exit_code));
+    // An error line turns the box red, but some of them are warnings after which the
+    // tool goes on: an update that is red at the tool's end is over only now.
+    if ((run == tool_run::waiting || run == tool_run::flashing) && m_outcome == outcome::red)
+        enter_phase(update_phase::failed);
 }
 
 void bootloader::errorslot(QProcess::ProcessError errors)
@@ -140,6 +145,7 @@ void bootloader::errorslot(QProcess::ProcessError errors)
     if (update_run && m_outcome == outcome::none) {
         m_outcome = outcome::red;
         emit changecolour(red);
+        enter_phase(update_phase::failed);
     }
 }
 
@@ -148,6 +154,7 @@ void bootloader::fail(const QString &message)
     show(message, true);
     m_outcome = outcome::red;
     emit changecolour(red);
+    enter_phase(update_phase::failed);
 }
 
 // Every text for the status box passes here. A line with a carriage return

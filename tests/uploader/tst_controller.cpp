@@ -5,7 +5,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-
 Q_DECLARE_METATYPE(QList<QStringList>)
 
 // The controller's settings and the command lines of its tool runs, checked
@@ -50,8 +49,9 @@ void ControllerTest::defaults()
     for (int i = mo->methodOffset(); i < mo->methodCount(); ++i)
         methods << QString::fromLatin1(mo->method(i).methodSignature());
     QCOMPARE(methods, QStringList({"devicelist(QStringList)", "textreadysig(QString)",
-                                   "changecolour(QColor)", "filepathupdate(QString)",
-                                   "errorslot(QProcess::ProcessError)", "textready()"}));
+                                   "changecolour(QColor)", "update_phase_changed(update_phase)",
+                                   "filepathupdate(QString)", "errorslot(QProcess::ProcessError)",
+                                   "textready()"}));
 }
 
 void ControllerTest::filepathupdate_data()
@@ -60,12 +60,24 @@ void ControllerTest::filepathupdate_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("load_file_entry") << "a.hex" << "Load File...." << "a.hex";
-    QTest::newRow("load_file_inside_path") << "a.hex" << "/tmp/Load File.../x.hex" << "a.hex";
-    QTest::newRow("load_file_other_case") << "a.hex" << "load file...." << "load file....";
-    QTest::newRow("plain_name") << "" << "firmware.hex" << "firmware.hex";
-    QTest::newRow("path_with_blanks") << "" << "/home/u/my fw/v 2.hex" << "/home/u/my fw/v 2.hex";
-    QTest::newRow("empty_text") << "a.hex" << "" << "";
+    QTest::newRow("load_file_entry") << "a.hex"
+                                     << "Load File...."
+                                     << "a.hex";
+    QTest::newRow("load_file_inside_path") << "a.hex"
+                                           << "/tmp/Load File.../x.hex"
+                                           << "a.hex";
+    QTest::newRow("load_file_other_case") << "a.hex"
+                                          << "load file...."
+                                          << "load file....";
+    QTest::newRow("plain_name") << ""
+                                << "firmware.hex"
+                                << "firmware.hex";
+    QTest::newRow("path_with_blanks") << ""
+                                      << "/home/u/my fw/v 2.hex"
+                                      << "/home/u/my fw/v 2.hex";
+    QTest::newRow("empty_text") << "a.hex"
+                                << ""
+                                << "";
 }
 
 void ControllerTest::filepathupdate()
@@ -85,12 +97,18 @@ void ControllerTest::select_port_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("comport");
 
-    QTest::newRow("COM12") << "COM12" << "12";
-    QTest::newRow("COM7") << "COM7" << "7";
-    QTest::newRow("no_COM") << "ttyS0" << "";
-    QTest::newRow("lower_case_com") << "com3" << "";
-    QTest::newRow("empty_entry") << "" << "";
-    QTest::newRow("every_COM_removed") << "COM1COM2" << "12";
+    QTest::newRow("COM12") << "COM12"
+                           << "12";
+    QTest::newRow("COM7") << "COM7"
+                          << "7";
+    QTest::newRow("no_COM") << "ttyS0"
+                            << "";
+    QTest::newRow("lower_case_com") << "com3"
+                                    << "";
+    QTest::newRow("empty_entry") << ""
+                                 << "";
+    QTest::newRow("every_COM_removed") << "COM1COM2"
+                                       << "12";
 }
 
 void ControllerTest::select_port()
@@ -113,26 +131,36 @@ void ControllerTest::runs_data()
     // without having reported a result (these scripted tools never do).
     QTest::addColumn<QString>("colours");
 
-    QTest::newRow("port_list") << "list" << "1" << "" << QStringList{"-t"} << "";
+    QTest::newRow("port_list") << "list"
+                               << "1"
+                               << "" << QStringList{"-t"} << "";
     QTest::newRow("update_defaults")
-        << "update" << "1" << "" << QStringList{"-s", "1", "-M", "1000000", "-b"} << "white red";
-    QTest::newRow("update_selected_COM12") << "update" << "COM12" << ""
-                                           << QStringList{"-s", "12", "-M", "1000000", "-b"}
-                                           << "white red";
-    QTest::newRow("update_entry_without_COM") << "update" << "ttyS0" << ""
-                                              << QStringList{"-s", "", "-M", "1000000", "-b"}
-                                              << "white red";
+        << "update"
+        << "1"
+        << "" << QStringList{"-s", "1", "-M", "1000000", "-b"} << "white red";
+    QTest::newRow("update_selected_COM12")
+        << "update"
+        << "COM12"
+        << "" << QStringList{"-s", "12", "-M", "1000000", "-b"} << "white red";
+    QTest::newRow("update_entry_without_COM")
+        << "update"
+        << "ttyS0"
+        << "" << QStringList{"-s", "", "-M", "1000000", "-b"} << "white red";
     QTest::newRow("flash_defaults")
-        << "flash" << "1" << "fw.hex"
-        << QStringList{"-s", "1", "-M", "1000000", "-B", "2A", "-f", "fw.hex"}
+        << "flash"
+        << "1"
+        << "fw.hex" << QStringList{"-s", "1", "-M", "1000000", "-B", "2A", "-f", "fw.hex"}
         << "white white red";
     QTest::newRow("flash_path_with_blanks_is_one_argument")
-        << "flash" << "COM7" << "my firmware/new version.hex"
+        << "flash"
+        << "COM7"
+        << "my firmware/new version.hex"
         << QStringList{"-s", "7", "-M", "1000000", "-B", "2A", "-f", "my firmware/new version.hex"}
         << "white white red";
     QTest::newRow("flash_empty_path_still_passed")
-        << "flash" << "1" << "" << QStringList{"-s", "1", "-M", "1000000", "-B", "2A", "-f", ""}
-        << "white white red";
+        << "flash"
+        << "1"
+        << "" << QStringList{"-s", "1", "-M", "1000000", "-B", "2A", "-f", ""} << "white white red";
 }
 
 void ControllerTest::runs()
@@ -186,7 +214,8 @@ void ControllerTest::shutdownKillsRunningTool()
     connect(&controller->process, &QProcess::readyReadStandardOutput, controller,
             &bootloader::textready);
     QStringList texts;
-    connect(controller, &bootloader::textreadysig, this, [&texts](const QString &t) { texts << t; });
+    connect(controller, &bootloader::textreadysig, this,
+            [&texts](const QString &t) { texts << t; });
 
     controller->list_ports();
     QVERIFY(controller->process.waitForStarted(10000));
