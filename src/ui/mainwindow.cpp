@@ -115,10 +115,21 @@ void MainWindow::fit_caption_fonts()
 {
     // label_3 carries the longest caption in the narrowest box, so it decides
     // for all the captions; the status box follows groupBox_2's font.
-    const QLabel *label = ui->label_3;
+    QLabel *label = ui->label_3;
     if (const auto size = label_fit::width_fitted_point_size(
             label->width(), label->fontMetrics().horizontalAdvance(label->text()),
             label->font().pointSizeF()))
+        set_caption_point_size(*size);
+    // The width step scales the size in proportion, but a hinted font's text does not
+    // narrow in proportion (Windows' Tahoma Bold): measured again, it may still be cut.
+    const QFont caption = label->font();
+    const auto width_at = [label, &caption](int point_size) {
+        QFont font = caption;
+        font.setPointSize(point_size);
+        return QFontMetrics(font, label).horizontalAdvance(label->text());
+    };
+    if (const auto size =
+            label_fit::narrowed_point_size(label->width(), caption.pointSize(), width_at))
         set_caption_point_size(*size);
     // Measured again: the width step may just have changed the font.
     if (const auto size = label_fit::height_fitted_point_size(
