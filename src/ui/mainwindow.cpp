@@ -121,7 +121,7 @@ void MainWindow::fit_caption_fonts()
             label->font().pointSizeF()))
         set_caption_point_size(*size);
     // The width step scales the size in proportion, but a hinted font's text does not
-    // narrow in proportion (Windows' Tahoma Bold): measured again, it may still be cut.
+    // narrow in proportion (Tahoma Bold under GDI): measured again, it may still be cut.
     const QFont caption = label->font();
     const auto width_at = [label, &caption](int point_size) {
         QFont font = caption;
