@@ -30,6 +30,16 @@ std::optional<int> width_fitted_point_size(int label_width, int text_width, qrea
     return scaled_point_size(point_size, r);
 }
 
+std::optional<int> narrowed_point_size(int label_width, int point_size,
+                                       const std::function<int(int point_size)> &text_width)
+{
+    for (int size = point_size; size >= 1; --size) {
+        if (text_width(size) <= label_width)
+            return size == point_size ? std::nullopt : std::optional<int>(size);
+    }
+    return std::nullopt;
+}
+
 std::optional<int> height_fitted_point_size(int label_height, int line_height, qreal point_size)
 {
     if (line_height <= 0)

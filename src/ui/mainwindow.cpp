@@ -1,13 +1,18 @@
 #include "mainwindow.h"
 
 #include "bootloader.h"
+#include "file_drop.h"
 #include "label_fit.h"
 #include "port_box.h"
 #include "status_box.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
@@ -34,11 +39,44 @@ const char cycle_power_prompt[] = "Please cycle power to the device....";
 // Keeps the earlier runs' text well below the new run's first lines.
 const int update_separator_lines = 14;
 
+// The status box's accessible description: the outcome in words, for those who
+// cannot tell the box's colour.
+const char *phase_words(update_phase phase)
+{
+    switch (phase) {
+    case update_phase::idle:
+        return QT_TRANSLATE_NOOP("MainWindow", "No update yet");
+    case update_phase::running:
+        return QT_TRANSLATE_NOOP("MainWindow", "Update running");
+    case update_phase::succeeded:
+        return QT_TRANSLATE_NOOP("MainWindow", "Update complete");
+    case update_phase::failed:
+        return QT_TRANSLATE_NOOP("MainWindow", "Update failed");
+    }
+    return "";
+}
+
+// The files a drag carries when the window takes it, nothing when it refuses it.
+// Taken as a copy, never a move: a file manager would remove a moved file.
+QStringList take_file_drag(QDropEvent *event)
+{
+    const QStringList paths = (event->possibleActions() & Qt::CopyAction)
+                                  ? file_drop::file_paths(event->mimeData())
+                                  : QStringList();
+    if (paths.isEmpty()) {
+        event->ignore();
+        return paths;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return paths;
+}
+
 } // namespace
 
 MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), controller(controller),
-      status_timer(status_timer)
+    : QMainWindow(parent), request_attention([](QWidget &window) { QApplication::alert(&window); }),
+      ui(new Ui::MainWindow), controller(controller), status_timer(status_timer)
 {
     // The form connects the on_... slots by name at its end, so they come before
     // every connection below.
@@ -56,6 +94,10 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     // Opening the port box lists the ports anew; during an update the controller
     // leaves the list as it is.
     connect(ui->serial_combobox, &port_box::opening, &controller, &bootloader::list_ports);
+    connect(&controller, SIGNAL(update_phase_changed(update_phase)), this,
+            SLOT(show_update_phase(update_phase)));
+    ui->Status_textbox->setAccessibleDescription(tr(phase_words(update_phase::idle)));
+    setAcceptDrops(true);
 
     setFixedSize(window_width, window_height);
     fit_caption_fonts();
@@ -77,10 +119,21 @@ void MainWindow::fit_caption_fonts()
 {
     // label_3 carries the longest caption in the narrowest box, so it decides
     // for all the captions; the status box follows groupBox_2's font.
-    const QLabel *label = ui->label_3;
+    QLabel *label = ui->label_3;
     if (const auto size = label_fit::width_fitted_point_size(
             label->width(), label->fontMetrics().horizontalAdvance(label->text()),
             label->font().pointSizeF()))
+        set_caption_point_size(*size);
+    // The width step scales the size in proportion, but a hinted font's text does not
+    // narrow in proportion (Tahoma Bold under GDI): measured again, it may still be cut.
+    const QFont caption = label->font();
+    const auto width_at = [label, &caption](int point_size) {
+        QFont font = caption;
+        font.setPointSize(point_size);
+        return QFontMetrics(font, label).horizontalAdvance(label->text());
+    };
+    if (const auto size =
+            label_fit::narrowed_point_size(label->width(), caption.pointSize(), width_at))
         set_caption_point_size(*size);
     // Measured again: the width step may just have changed the font.
     if (const auto size = label_fit::height_fitted_point_size(
@@ -197,14 +250,44 @@ void MainWindow::load_file_through_dialog()
     if (path.isEmpty())
         return;
 
+    add_firmware_file(path);
+}
+
+void MainWindow::add_firmware_file(const QString &path)
+{
     QComboBox *box = ui->Firmware_combobox;
-    const int n = box->count();
+    const int load_file = box->count() - 1;
     // Stepping off the Load File entry first means the insertion above it cannot
-    // move the current entry, and the new path then becomes current by a change
-    // of its own, which hands it to the controller.
-    box->setCurrentIndex(n - 2);
-    box->insertItem(n - 1, path);
-    box->setCurrentIndex(n - 1);
+    // move the current entry, which would open the dialog again; the new path then
+    // becomes current by a change of its own, which hands it to the controller.
+    if (box->currentIndex() == load_file)
+        box->setCurrentIndex(load_file - 1);
+    box->insertItem(load_file, path);
+    box->setCurrentIndex(load_file);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    take_file_drag(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    take_file_drag(event);
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    for (const QString &path : take_file_drag(event))
+        add_firmware_file(path);
+}
+
+void MainWindow::show_update_phase(update_phase phase)
+{
+    ui->Status_textbox->setAccessibleDescription(tr(phase_words(phase)));
+    const bool over = phase == update_phase::succeeded || phase == update_phase::failed;
+    if (over && !isActiveWindow() && request_attention)
+        request_attention(*this);
 }
 
 void MainWindow::on_serial_combobox_currentIndexChanged(int index)

@@ -1,10 +1,17 @@
 #pragma once
 
+#include "update_phase.h"
+
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QTimer;
 class bootloader;
 
@@ -33,6 +40,19 @@ public slots:
     // One tick of the status timer: shows at most one queued entry.
     void update_text_now();
 
+public:
+    // How the window asks the desktop for the user's attention when an update ends
+    // while another window is active: QApplication::alert, which flashes the
+    // taskbar button. A test puts its own in to see the request.
+    std::function<void(QWidget &window)> request_attention;
+
+protected:
+    // Files dragged from the file manager join the firmware box, as if chosen
+    // through Load File; the last one becomes the firmware to write.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private slots:
     // Connected by name when the form is set up. The boxes' slots take the index:
     // Qt 6 has no currentIndexChanged(QString), and the index signal fires in
@@ -40,12 +60,16 @@ private slots:
     void on_Update_button_pressed();
     void on_Firmware_combobox_currentIndexChanged(int index);
     void on_serial_combobox_currentIndexChanged(int index);
+    // After the slots above, whose order is their index. Says in words how far the
+    // update has come, and asks for attention at its end.
+    void show_update_phase(update_phase phase);
 
 private:
     void fit_caption_fonts();
     void set_caption_point_size(int point_size);
     void fill_firmware_box();
     void load_file_through_dialog();
+    void add_firmware_file(const QString &path);
 
     Ui::MainWindow *ui;
     QStringList text_queue;

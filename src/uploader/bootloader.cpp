@@ -26,6 +26,25 @@ bool held_by_debugger(qint64 pid)
 } // namespace
 #endif
 
+namespace {
+
+update_phase phase_of(update_stage stage)
+{
+    switch (stage) {
+    case update_stage::under_way:
+        return update_phase::running;
+    case update_stage::complete:
+        return update_phase::succeeded;
+    case update_stage::failed:
+        return update_phase::failed;
+    case update_stage::idle:
+        break;
+    }
+    return update_phase::idle;
+}
+
+} // namespace
+
 bootloader::bootloader()
 {
     program = QStringLiteral("./fwld.exe");
@@ -35,6 +54,8 @@ bootloader::bootloader()
     green.setRgb(0, 255, 50, 255);
     red.setRgb(255, 0, 0, 255);
     white.setRgb(255, 255, 255, 255);
+    // For queued connections and signal spies.
+    qRegisterMetaType<update_phase>();
 
     // Standard error is never interpreted. Left in a pipe it would pile up in
     // memory, since nothing reads it while standard output stays quiet.
@@ -125,6 +146,7 @@ course_actions bootloader::handle(course_event::kind_type kind, int code,
     event.code = code;
     event.in_notification = m_notifications > 0;
     const course_step step = next_step(m_course, event);
+    const update_stage before = m_course.update;
     // The state first: the actions can bring nested events (a stop delivers the
     // tool's end, a port list refills the port box), which must see it.
     m_course = step.state;
@@ -156,6 +178,9 @@ course_actions bootloader::handle(course_event::kind_type kind, int code,
             break;
         }
     }
+    // Told once the box shows it, so that the words follow the colour.
+    if (step.state.update != before)
+        emit update_phase_changed(phase_of(step.state.update));
     return step.actions;
 }
 

@@ -2,6 +2,7 @@
 
 #include "output_interpreter.h"
 #include "update_course.h"
+#include "update_phase.h"
 
 #include <QColor>
 #include <QObject>
@@ -62,6 +63,9 @@ signals:
     void devicelist(QStringList COMdevices);
     void textreadysig(QString text);
     void changecolour(QColor);
+    // Sent on each change: running when an update starts, succeeded or failed when
+    // it is over.
+    void update_phase_changed(update_phase phase);
 
 public slots:
     void filepathupdate(QString text);

@@ -296,8 +296,9 @@ course_step next_step(const course_state &state, const course_event &event)
         break;
 
     case course_event::closing:
-        // Whatever the state says, no tool outlives the program.
-        s = course_state();
+        // Whatever the state says, no tool outlives the program. The update stays
+        // as it was: there is nobody left to tell.
+        s = course_state{tool_run::none, s.update};
         step.act(course_action::stop_tool);
         break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bootloader.h"
+#include "combo_entries.h"
 #include "mainwindow.h"
 #include "tool_dir.h"
 

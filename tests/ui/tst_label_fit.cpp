@@ -20,6 +20,8 @@ class LabelFitTest : public QObject
 private slots:
     void width_step_data();
     void width_step();
+    void narrowing_data();
+    void narrowing();
     void height_step_data();
     void height_step();
 };
@@ -51,6 +53,35 @@ void LabelFitTest::width_step()
     QFETCH(std::optional<int>, expected);
 
     QCOMPARE(label_fit::width_fitted_point_size(label_width, text_width, point_size), expected);
+}
+
+void LabelFitTest::narrowing_data()
+{
+    QTest::addColumn<int>("label_width");
+    QTest::addColumn<int>("point_size");
+    QTest::addColumn<QList<int>>("text_widths"); // at 1, 2, 3, ... points
+    QTest::addColumn<std::optional<int>>("expected");
+
+    const std::optional<int> keep;
+    // A caption's widths in a hinted bold font, which narrows less than in proportion:
+    // 134 pixels at 11 points and 115 at 9 are those of GDI's Tahoma Bold.
+    const QList<int> tahoma_bold{13, 26, 39, 52, 65, 78, 92, 103, 115, 124, 134};
+    QTest::newRow("hinted_widths_narrow_to_8") << 111 << 9 << tahoma_bold << std::optional<int>(8);
+    QTest::newRow("fitting_at_its_size_keeps") << 111 << 8 << tahoma_bold << keep;
+    QTest::newRow("exact_fit_keeps") << 115 << 9 << tahoma_bold << keep;
+    QTest::newRow("fitting_at_no_size_keeps") << 10 << 9 << tahoma_bold << keep;
+    QTest::newRow("pixel_sized_font_keeps") << 111 << -1 << tahoma_bold << keep;
+}
+
+void LabelFitTest::narrowing()
+{
+    QFETCH(int, label_width);
+    QFETCH(int, point_size);
+    QFETCH(QList<int>, text_widths);
+    QFETCH(std::optional<int>, expected);
+
+    const auto width_at = [&text_widths](int size) { return text_widths.at(size - 1); };
+    QCOMPARE(label_fit::narrowed_point_size(label_width, point_size, width_at), expected);
 }
 
 void LabelFitTest::height_step_data()

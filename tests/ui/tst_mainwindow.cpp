@@ -237,9 +237,13 @@ void MainWindowTest::startup_caption_fonts()
     form_font.setPointSize(11);
     form_font.setBold(true);
     const QFontMetrics form_metrics(form_font);
-    const int expected = label_fit::width_fitted_point_size(
-                             label_3->width(), form_metrics.horizontalAdvance(label_3->text()), 11)
-                             .value_or(11);
+    int expected = label_fit::width_fitted_point_size(
+                       label_3->width(), form_metrics.horizontalAdvance(label_3->text()), 11)
+                       .value_or(11);
+    // Then a point less at a time while the text is still too wide.
+    while (expected > 1 && QFontMetrics(QFont(form_font.family(), expected, QFont::Bold))
+                                   .horizontalAdvance(label_3->text()) > label_3->width())
+        --expected;
     const int after_height_step =
         label_fit::height_fitted_point_size(
             label_3->height(),

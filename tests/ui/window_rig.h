@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bootloader.h"
+#include "combo_entries.h"
 #include "mainwindow.h"
 #include "tool_dir.h"
 
@@ -40,11 +41,3 @@ struct WindowRig
     std::unique_ptr<MainWindow> window;
     bool ready = false;
 };
-
-inline QStringList entries_of(const QComboBox *box)
-{
-    QStringList result;
-    for (int i = 0; i < box->count(); ++i)
-        result << box->itemText(i);
-    return result;
-}

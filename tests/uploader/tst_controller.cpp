@@ -49,8 +49,9 @@ void ControllerTest::defaults()
     for (int i = mo->methodOffset(); i < mo->methodCount(); ++i)
         methods << QString::fromLatin1(mo->method(i).methodSignature());
     QCOMPARE(methods, QStringList({"devicelist(QStringList)", "textreadysig(QString)",
-                                   "changecolour(QColor)", "filepathupdate(QString)",
-                                   "errorslot(QProcess::ProcessError)", "textready()"}));
+                                   "changecolour(QColor)", "update_phase_changed(update_phase)",
+                                   "filepathupdate(QString)", "errorslot(QProcess::ProcessError)",
+                                   "textready()"}));
 }
 
 void ControllerTest::filepathupdate_data()

@@ -1,0 +1,286 @@
+#include "update_rig.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMimeData>
+#include <QUrl>
+
+// What the window does for the user around an update, through the real window and
+// controller and the fake tool: files dropped from the file manager, the request
+// for attention when an update ends, and what a screen reader is told.
+
+namespace {
+
+const char load_file[] = "Load File....";
+
+// Fake tool scripts: run 1 lists the ports, run 2 waits for the device, run 3 writes.
+const char ports_answer[] = "1:print COM Numbers are:3:4\\r\\n\n";
+const char device_found[] = "2:print Device found on port:4:2A:Unit\\r\\n\n";
+const char success[] = "3:print Reset send successful!\\r\\n\n";
+
+// A drag as a file manager starts it: it offers a copy or a move, and proposes the
+// move (Explorer does for a file on the same drive, Shift asks for one anywhere).
+const Qt::DropActions file_manager_actions = Qt::CopyAction | Qt::MoveAction;
+const Qt::KeyboardModifiers move_proposed = Qt::ShiftModifier;
+
+} // namespace
+
+class WindowAidsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void droppedFiles_data();
+    void droppedFiles();
+    void updateEnd_data();
+    void updateEnd();
+    void accessibleNames_data();
+    void accessibleNames();
+};
+
+void WindowAidsTest::droppedFiles_data()
+{
+    QTest::addColumn<QStringList>("dragged"); // in a scratch folder; "NAME/" a folder there
+    QTest::addColumn<bool>("fromLoadFile");   // the Load File entry is current, as after a
+                                              // cancelled dialog
+    QTest::addColumn<QStringList>("added");   // the entries the box gains
+
+    QTest::newRow("one_file") << QStringList{"a.hex"} << false << QStringList{"a.hex"};
+    QTest::newRow("two_files_the_last_one_chosen")
+        << QStringList{"a.hex", "b.txt"} << false << QStringList{"a.hex", "b.txt"};
+    QTest::newRow("one_file_onto_the_load_file_entry")
+        << QStringList{"a.hex"} << true << QStringList{"a.hex"};
+    QTest::newRow("folder_refused") << QStringList{"folder/"} << false << QStringList();
+    QTest::newRow("file_and_folder_refused_whole")
+        << QStringList{"a.hex", "folder/"} << false << QStringList();
+    QTest::newRow("web_address_refused")
+        << QStringList{"https://www.velmora.example/fw.hex"} << false << QStringList();
+    QTest::newRow("file_gone_refused") << QStringList{"gone.hex"} << false << QStringList();
+}
+
+void WindowAidsTest::droppedFiles()
+{
+    QFETCH(QStringList, dragged);
+    QFETCH(bool, fromLoadFile);
+    QFETCH(QStringList, added);
+
+    Rig rig;
+    QVERIFY(rig.openScripted(ports_answer));
+    // A folder of the working directory, whose files the box does not list itself.
+    const QString elsewhere = rig.dir.filePath("elsewhere");
+    QVERIFY(QDir().mkdir(elsewhere));
+    QList<QUrl> urls;
+    for (const QString &name : dragged) {
+        if (name.startsWith("https:")) {
+            urls << QUrl(name);
+            continue;
+        }
+        if (name.endsWith('/'))
+            QVERIFY(QDir().mkdir(elsewhere + '/' + name));
+        else if (name != "gone.hex")
+            QVERIFY(rig.dir.writeFile("elsewhere/" + name, ":00000001FF\n"));
+        urls << QUrl::fromLocalFile(elsewhere + '/' + name);
+    }
+    QComboBox *firmware = rig.window->findChild<QComboBox *>("Firmware_combobox");
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    const QStringList before{"fw.hex", "", load_file};
+    QCOMPARE(entries_of(firmware), before);
+    if (fromLoadFile) {
+        const QSignalBlocker quiet(firmware);
+        firmware->setCurrentIndex(2);
+    }
+    const QString chosen = rig.controller.filepath;
+
+    // A dialog opening here would be a fault; it is closed so that the test goes on.
+    bool dialog_opened = false;
+    QTimer dialog_guard;
+    connect(&dialog_guard, &QTimer::timeout, [&dialog_opened] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            dialog_opened = true;
+            dialog->reject();
+        }
+    });
+    dialog_guard.start(10);
+
+    // Dropped onto the status box, which takes no drops itself: Qt hands the drag on
+    // to the window.
+    QMimeData data;
+    data.setUrls(urls);
+    QWidget *target = rig.box->viewport();
+    const QPoint at = target->rect().center();
+    // Qt keeps the window as the drag's target until the drag ends, whatever ends
+    // the test.
+    struct drag_end
+    {
+        QWidget *target;
+        ~drag_end()
+        {
+            QDragLeaveEvent leave;
+            QApplication::sendEvent(target, &leave);
+        }
+    } end{target};
+    QDragEnterEvent enter(at, file_manager_actions, &data, Qt::LeftButton, move_proposed);
+    QApplication::sendEvent(target, &enter);
+    QCOMPARE(enter.proposedAction(), Qt::MoveAction);
+    QCOMPARE(enter.isAccepted(), !added.isEmpty());
+    if (enter.isAccepted()) {
+        // Never a move, which would have the file manager remove the file.
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QDragMoveEvent move(at, file_manager_actions, &data, Qt::LeftButton, move_proposed);
+        QApplication::sendEvent(target, &move);
+        QVERIFY(move.isAccepted());
+        QCOMPARE(move.dropAction(), Qt::CopyAction);
+        QDropEvent drop(at, file_manager_actions, &data, Qt::LeftButton, move_proposed);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+    }
+
+    QStringList expected = before;
+    for (const QString &name : added)
+        expected.insert(expected.size() - 1, elsewhere + '/' + name);
+    QCOMPARE(entries_of(firmware), expected);
+    QVERIFY(!dialog_opened);
+    if (added.isEmpty()) {
+        QCOMPARE(firmware->currentIndex(), fromLoadFile ? 2 : 0);
+        QCOMPARE(rig.controller.filepath, chosen);
+        return;
+    }
+    QCOMPARE(firmware->currentIndex(), expected.size() - 2);
+    QCOMPARE(rig.controller.filepath, expected.value(expected.size() - 2));
+
+    // What Update writes is the file dropped last.
+    QVERIFY(rig.dir.setScript(QByteArray(ports_answer) + device_found + success));
+    QTest::mousePress(rig.update, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 3, 20000);
+    QCOMPARE(rig.dir.runs().at(2).value(7), expected.value(expected.size() - 2));
+}
+
+void WindowAidsTest::updateEnd_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<QStringList>("described"); // the status box's description at each step
+    QTest::addColumn<int>("attention");
+
+    const QByteArray ports = ports_answer;
+    const QByteArray found = device_found;
+    const QStringList complete{"Update running", "Update complete"};
+    const QStringList failed{"Update running", "Update failed"};
+    QTest::newRow("complete_while_the_window_is_active")
+        << ports + found + success << true << complete << 0;
+    QTest::newRow("complete_behind_another_window")
+        << ports + found + success << false << complete << 1;
+    QTest::newRow("error_line_behind_another_window")
+        << ports + found + "2:hang\n3:print Timeout!\\r\\n\n3:exit 1\n"
+        << false << failed << 1;
+    QTest::newRow("error_line_while_the_window_is_active")
+        << ports + found + "2:hang\n3:print Timeout!\\r\\n\n3:exit 1\n"
+        << true << failed << 0;
+    // Reported twice by Qt, as a process error and as the run's end.
+    QTest::newRow("crash_behind_another_window")
+        << ports + found + "2:hang\n3:print Upload Progress  10%\\b\\b\\b\\b\n3:crash\n"
+        << false << failed << 1;
+    // The box turns red for the warning, but the update goes on and ends well.
+    QTest::newRow("warning_then_complete_behind_another_window")
+        << ports + "2:print failed to make debug file!\\r\\n\n2:sleep 100\n" + found + success
+        << false << complete << 1;
+}
+
+void WindowAidsTest::updateEnd()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, active);
+    QFETCH(QStringList, described);
+    QFETCH(int, attention);
+
+    Rig rig;
+    QVERIFY(rig.openScripted(script));
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(rig.box);
+    QVERIFY(box);
+    QCOMPARE(box->text(QAccessible::Description), QString("No update yet"));
+    QStringList seen;
+    // Connected after the window, so it reads the description the window has just set.
+    connect(&rig.controller, &bootloader::update_phase_changed, this,
+            [&seen, box] { seen << box->text(QAccessible::Description); });
+    int asked = 0;
+    rig.window->request_attention = [&asked, &rig](QWidget &window) {
+        QCOMPARE(&window, static_cast<QWidget *>(rig.window.get()));
+        ++asked;
+    };
+
+    QWidget other;
+    if (active) {
+        rig.window->activateWindow();
+        QTRY_VERIFY(rig.window->isActiveWindow());
+    } else {
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(!rig.window->isActiveWindow());
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+
+    QTest::mousePress(rig.update, Qt::LeftButton);
+    // Over once the tool has ended after the outcome: anything reported late is in.
+    QTRY_VERIFY2_WITH_TIMEOUT(seen.size() >= 2 && rig.dir.runs().size() == 3 &&
+                                  rig.controller.process.state() == QProcess::NotRunning,
+                              qPrintable(seen.join(", ")), 20000);
+    QCOMPARE(seen, described);
+    QCOMPARE(box->text(QAccessible::Description), described.last());
+    QCOMPARE(asked, attention);
+    QCOMPARE(rig.window->isActiveWindow(), active);
+}
+
+void WindowAidsTest::accessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption"); // the label that names it on the screen
+
+    QTest::newRow("firmware_box") << "Firmware_combobox"
+                                  << "Firmware file"
+                                  << "Select Firmware:";
+    QTest::newRow("port_box") << "serial_combobox"
+                              << "Serial port"
+                              << "Select Serial Port:";
+    QTest::newRow("update_button") << "Update_button"
+                                   << "Update firmware" << QString();
+    QTest::newRow("status_box") << "Status_textbox"
+                                << "Update status"
+                                << "Status";
+}
+
+void WindowAidsTest::accessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+
+    Rig rig;
+    QVERIFY(rig.openScripted(ports_answer));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    auto *widget = rig.window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(iface);
+
+#ifdef Q_OS_UNIX
+    // On Unix Qt names a combo box by its entry; a screen reader there tells the
+    // box by the caption that labels it.
+    const QString read = qobject_cast<QComboBox *>(widget) ? widget->accessibleName()
+                                                           : iface->text(QAccessible::Name);
+#else
+    const QString read = iface->text(QAccessible::Name);
+#endif
+    QCOMPARE(read, name);
+
+    const auto labels = iface->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), caption.isEmpty() ? 0 : 1);
+    if (!caption.isEmpty())
+        QCOMPARE(labels.first().first->text(QAccessible::Name), caption);
+}
+
+QTEST_MAIN(WindowAidsTest)
+#include "tst_window_aids.moc"
