@@ -121,11 +121,11 @@ void WholeUpdateTest::outcome()
     QVERIFY(rig.dir.writeFile("fw.hex", firmware));
     rig.open();
 
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
     QTest::mousePress(rig.update, Qt::LeftButton);
     QTest::mouseRelease(rig.update, Qt::LeftButton);
 
-    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
     const QColor expected = colour == "green" ? rig.controller.green
                             : colour == "red" ? rig.controller.red
                                               : rig.controller.white;
@@ -146,7 +146,7 @@ void WholeUpdateTest::toolMissing()
     Rig rig(ToolDir::NoTool);
     QVERIFY(rig.dir.isValid());
     rig.open();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Failed to start!"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Failed to start!"), tool_wait_ms);
     QCOMPARE(rig.lines().value(1), QString("Error occured: "));
     QCOMPARE(rig.ports->count(), 0);
 }
@@ -172,11 +172,11 @@ void WholeUpdateTest::portChangeStopsUpdate()
     QVERIFY(rig.useSimulator(settings));
     QVERIFY(rig.dir.writeFile("fw.hex", sample("demo-firmware-v1.0.hex")));
     rig.open();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
 
     QTest::mousePress(rig.update, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith(runningLine), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith(runningLine), update_wait_ms);
     QCOMPARE(rig.controller.process.state(), QProcess::Running);
 
     rig.ports->setCurrentIndex(0);
@@ -242,14 +242,14 @@ void WholeUpdateTest::runEnds()
 
     Rig rig;
     QVERIFY(rig.openScripted(script));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     if (removeTool)
         QVERIFY(QFile::remove(rig.dir.filePath("fwld.exe")));
 
     QTest::mousePress(rig.update, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, 20000);
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(rig.drain());
     QCOMPARE(rig.lines().value(1), top);
     const QColor expected = colour == "green" ? rig.controller.green : rig.controller.red;
@@ -276,11 +276,12 @@ void WholeUpdateTest::toolExitsRightAfterAnswering()
     for (int attempt = 0; attempt < 10; ++attempt) {
         Rig rig;
         QVERIFY(rig.openScripted(script));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
-        QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning,
+                                  tool_wait_ms);
         if (update) {
             QTest::mousePress(rig.update, Qt::LeftButton);
-            QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), update_wait_ms);
             QCOMPARE(rig.dir.runs().size(), 3);
         }
         QVERIFY(rig.drain());
@@ -321,9 +322,9 @@ void WholeUpdateTest::textsSplitAcrossReads()
 
     Rig rig;
     QVERIFY(rig.openScripted(script));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
     QTest::mousePress(rig.update, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
     QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
     QCOMPARE(rig.dir.runs().value(2).mid(4, 2), QStringList({"-B", "2A"}));
     QVERIFY(rig.drain());
@@ -338,9 +339,10 @@ void WholeUpdateTest::messagesStayReadable()
                                                         "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
                                                         "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
                                                         "2:print ... \\b\\b\\b\\b\n2:hang\n"));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
     QTest::mousePress(rig.update, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device... "), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device... "),
+                              tool_wait_ms);
 
     QCOMPARE(rig.lines().value(1), QString("Unable to create \"serial_communication_record.txt\", "
                                            "future debugging may be impaired."));
@@ -365,14 +367,14 @@ void WholeUpdateTest::updatePressedWhileRunning()
 
     Rig rig;
     QVERIFY(rig.openScripted(script));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 1, tool_wait_ms);
     if (updateRunning) {
         QTest::mousePress(rig.update, Qt::LeftButton);
         // The box is settled once the waiting run's one figure has rewritten the prompt's
         // dots; a slow pipe (Wine's) can bring the figure well after the prompt.
         QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device.   "),
-                                  10000);
-        QTRY_COMPARE(rig.dir.runs().size(), 2);
+                                  tool_wait_ms);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
     }
     const QString before = rig.box->toPlainText();
     const qint64 pid = rig.controller.process.processId();
@@ -383,7 +385,7 @@ void WholeUpdateTest::updatePressedWhileRunning()
     });
     QCOMPARE(warnings, QStringList());
     QCOMPARE(rig.controller.process.state(), QProcess::Running);
-    QTRY_COMPARE(rig.dir.runs().size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
     QCOMPARE(rig.dir.runs().at(1).value(4), QString("-b"));
     if (updateRunning) {
         // Nothing pushed or cleared: one line more, and the same process.
@@ -407,7 +409,7 @@ void WholeUpdateTest::standardErrorFloodIsNotKept()
     QSignalSpy finished(&rig.controller.process,
                         QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
     rig.open();
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, update_wait_ms);
     QCOMPARE(rig.controller.process.readAllStandardError().size(), 0);
 }
 
@@ -424,7 +426,7 @@ void WholeUpdateTest::closingWindowEndsCleanly()
     {
         MainWindow window(*controller, timer);
         window.show();
-        QVERIFY(controller->process.waitForStarted(10000));
+        QVERIFY(controller->process.waitForStarted(tool_wait_ms));
         pid = controller->process.processId();
         // Closing the last window ends the event loop, as in main().
         QTimer::singleShot(0, &window, &QWidget::close);
@@ -461,10 +463,10 @@ void WholeUpdateTest::oddFirmwarePathsReachToolUnchanged()
     QVERIFY(rig.dir.writeFile(name, sample("demo-firmware-v1.0.hex")));
     rig.open();
     QCOMPARE(rig.controller.filepath, name);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
 
     QTest::mousePress(rig.update, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), update_wait_ms);
     QCOMPARE(rig.dir.runs().value(2).value(7), name);
     QCOMPARE(rig.dir.runs().value(2).size(), 8);
     QVERIFY(!QFile::exists(rig.dir.filePath("pwned")));
@@ -495,7 +497,7 @@ void WholeUpdateTest::floodsLeaveWindowResponsive()
     QTimer probe;
     connect(&probe, &QTimer::timeout, [&ticks] { ++ticks; });
     probe.start(1);
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, update_wait_ms);
     QVERIFY(ticks > 0);
 
     QVERIFY(rig.drain());

@@ -1,5 +1,6 @@
 #include "bootloader.h"
 #include "tool_dir.h"
+#include "wait_limits.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -62,7 +63,7 @@ void tst_bootloader_output::detection_starts_flash_run()
     w.ctl.filepath = "fw dir/new firmware.hex";
 
     w.ctl.start_update();
-    QTRY_VERIFY(dir.runs().size() == 2 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(dir.runs().size() == 2 && w.idle(), update_wait_ms);
 
     QCOMPARE(dir.runs().at(0), QStringList({"-s", "5", "-M", "1000000", "-b"}));
     QCOMPARE(dir.runs().at(1), QStringList({"-s", "5", "-M", "1000000", "-B", "2A", "-f",
@@ -90,9 +91,9 @@ void tst_bootloader_output::port_lists_add_up()
     QObject::connect(&w.ctl, &bootloader::devicelist, [&w] { w.ctl.stop_for_new_port(); });
 
     w.ctl.list_ports();
-    QTRY_VERIFY(w.lists.count() == 1 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(w.lists.count() == 1 && w.idle(), tool_wait_ms);
     w.ctl.list_ports();
-    QTRY_VERIFY(w.lists.count() == 2 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(w.lists.count() == 2 && w.idle(), tool_wait_ms);
 
     QCOMPARE(w.lists.at(0).at(0).toStringList(), QStringList({"3", "7"}));
     QCOMPARE(w.lists.at(1).at(0).toStringList(), QStringList({"3", "7", "9"}));
@@ -108,7 +109,7 @@ void tst_bootloader_output::zero_byte_and_high_bytes_from_the_tool()
     wired_controller w;
 
     w.ctl.list_ports();
-    QTRY_VERIFY(w.texts.count() >= 1 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(w.texts.count() >= 1 && w.idle(), tool_wait_ms);
 
     QCOMPARE(w.shown(), QStringList({comm_message}));
     QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.red}));
@@ -144,7 +145,8 @@ void tst_bootloader_output::missing_tool_is_reported()
     QVERIFY(dir.isValid());
     wired_controller w;
     w.ctl.list_ports();
-    QTRY_COMPARE(w.shown(), QStringList({"Error occured: ", "Failed to start!"}));
+    QTRY_COMPARE_WITH_TIMEOUT(w.shown(), QStringList({"Error occured: ", "Failed to start!"}),
+                              tool_wait_ms);
 }
 
 void tst_bootloader_output::deliberate_stop_is_silent_real_crash_is_not()
@@ -155,14 +157,14 @@ void tst_bootloader_output::deliberate_stop_is_silent_real_crash_is_not()
     wired_controller w;
 
     w.ctl.list_ports();
-    QTRY_COMPARE(dir.runs().size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(dir.runs().size(), 1, tool_wait_ms);
     w.ctl.process.close();
     QVERIFY(w.idle());
     QCOMPARE(w.texts.count(), 0);
 
     // The next run really crashes; the deliberate stop must not hide that.
     w.ctl.list_ports();
-    QTRY_VERIFY(w.texts.count() >= 2 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(w.texts.count() >= 2 && w.idle(), tool_wait_ms);
     QCOMPARE(w.shown(), QStringList({"Error occured: ", "Crashed!"}));
 }
 

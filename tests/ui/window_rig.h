@@ -3,6 +3,7 @@
 #include "bootloader.h"
 #include "mainwindow.h"
 #include "tool_dir.h"
+#include "wait_limits.h"
 
 #include <QByteArray>
 #include <QComboBox>
