@@ -241,7 +241,7 @@ void MessagesTest::messageOfEachToolText()
     QVERIFY(rig.dir.writeFile("fw.hex", firmware == "-" ? QByteArray(":00000001FF\n") : firmware));
     rig.open();
     // The port list run ends by itself.
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(firmware != "-" || QFile::remove(rig.dir.filePath("fw.hex")));
     QTest::mousePress(rig.update, Qt::LeftButton);
     QTest::mouseRelease(rig.update, Qt::LeftButton);
@@ -252,7 +252,7 @@ void MessagesTest::messageOfEachToolText()
     const QString outcome = colour == "green" ? QString(complete) : shown.first();
     QTRY_VERIFY2_WITH_TIMEOUT(rig.lines().contains(outcome) &&
                                   rig.controller.process.state() == QProcess::NotRunning,
-                              qPrintable(rig.lines().join('\n')), 20000);
+                              qPrintable(rig.lines().join('\n')), update_wait_ms);
     QVERIFY(rig.drain());
     QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
 
@@ -294,13 +294,14 @@ void MessagesTest::waitingAndProgressTexts()
     QVERIFY(rig.dir.setScript("2:wait go\n2:print " + output + "\n2:hang\n"));
     QVERIFY(rig.dir.writeFile("fw.hex", sample("demo-firmware-v1.0.hex")));
     rig.open();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QTest::mousePress(rig.update, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device...."), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device...."),
+                              tool_wait_ms);
 
     rig.box->clear();
     QVERIFY(rig.dir.touch("go"));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, tool_wait_ms);
 }
 
 QTEST_MAIN(MessagesTest)

@@ -1,4 +1,5 @@
 #include "update_rig.h"
+#include "wait_limits.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -83,7 +84,7 @@ void WindowAidsTest::droppedFiles()
         urls << QUrl::fromLocalFile(elsewhere + '/' + name);
     }
     QComboBox *firmware = rig.window->findChild<QComboBox *>("Firmware_combobox");
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     const QStringList before{"fw.hex", "", load_file};
     QCOMPARE(entries_of(firmware), before);
     if (fromLoadFile) {
@@ -153,7 +154,7 @@ void WindowAidsTest::droppedFiles()
     // What Update writes is the file dropped last.
     QVERIFY(rig.dir.setScript(QByteArray(ports_answer) + device_found + success));
     QTest::mousePress(rig.update, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 3, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 3, update_wait_ms);
     QCOMPARE(rig.dir.runs().at(2).value(7), expected.value(expected.size() - 2));
 }
 
@@ -213,20 +214,20 @@ void WindowAidsTest::updateEnd()
     QWidget other;
     if (active) {
         rig.window->activateWindow();
-        QTRY_VERIFY(rig.window->isActiveWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.window->isActiveWindow(), tool_wait_ms);
     } else {
         other.show();
         other.activateWindow();
-        QTRY_VERIFY(!rig.window->isActiveWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.window->isActiveWindow(), tool_wait_ms);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
 
     QTest::mousePress(rig.update, Qt::LeftButton);
     // Over once the tool has ended after the outcome: anything reported late is in.
     QTRY_VERIFY2_WITH_TIMEOUT(seen.size() >= 2 && rig.dir.runs().size() == 3 &&
                                   rig.controller.process.state() == QProcess::NotRunning,
-                              qPrintable(seen.join(", ")), 20000);
+                              qPrintable(seen.join(", ")), update_wait_ms);
     QCOMPARE(seen, described);
     QCOMPARE(box->text(QAccessible::Description), described.last());
     QCOMPARE(asked, attention);
@@ -260,7 +261,7 @@ void WindowAidsTest::accessibleNames()
 
     Rig rig;
     QVERIFY(rig.openScripted(ports_answer));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
     auto *widget = rig.window->findChild<QWidget *>(control);
     QVERIFY(widget);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);

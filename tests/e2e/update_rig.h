@@ -4,6 +4,7 @@
 #include "combo_entries.h"
 #include "mainwindow.h"
 #include "tool_dir.h"
+#include "wait_limits.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -70,7 +71,7 @@ struct Rig
     bool drain()
     {
         window->insert_text("-- drained --");
-        return QTest::qWaitFor([this] { return top() == "-- drained --"; }, 10000);
+        return QTest::qWaitFor([this] { return top() == "-- drained --"; }, tool_wait_ms);
     }
 
     ToolDir dir;

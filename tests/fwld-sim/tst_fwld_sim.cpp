@@ -1,4 +1,5 @@
 #include "tool_dir.h"
+#include "wait_limits.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,9 +103,9 @@ Result TestFwldSim::run(const ToolDir &dir, const QStringList &args, const QByte
     QProcess tool;
     tool.setWorkingDirectory(dir.path());
     tool.start(dir.filePath("fwld.exe"), args);
-    if (!tool.waitForFinished(60000)) {
+    if (!tool.waitForFinished(tool_wait_ms)) {
         tool.kill();
-        tool.waitForFinished();
+        tool.waitForFinished(tool_wait_ms);
     }
     result.out = tool.readAllStandardOutput();
     result.crashed = tool.exitStatus() == QProcess::CrashExit;
@@ -505,12 +506,12 @@ void TestFwldSim::hangNeverEnds()
     tool.start(dir.filePath("fwld.exe"), flashArgs());
     QByteArray out;
     QTRY_VERIFY_WITH_TIMEOUT((out += tool.readAllStandardOutput()).contains("Upload Progress"),
-                             20000);
+                             tool_wait_ms);
     // Nothing signals "will never end"; a quiet half second past the last figure stands in.
     QVERIFY(!tool.waitForFinished(500));
     QVERIFY(tool.readAllStandardOutput().isEmpty());
     tool.kill();
-    QVERIFY(tool.waitForFinished(10000));
+    QVERIFY(tool.waitForFinished(tool_wait_ms));
 }
 
 QTEST_GUILESS_MAIN(TestFwldSim)

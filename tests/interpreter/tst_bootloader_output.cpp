@@ -1,5 +1,6 @@
 #include "bootloader.h"
 #include "tool_dir.h"
+#include "wait_limits.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -62,7 +63,7 @@ void tst_bootloader_output::detection_starts_flash_run()
     w.ctl.filepath = "fw dir/new firmware.hex";
 
     w.ctl.start_update();
-    QTRY_VERIFY(dir.runs().size() == 2 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(dir.runs().size() == 2 && w.idle(), update_wait_ms);
 
     QCOMPARE(dir.runs().at(0), QStringList({"-s", "5", "-M", "1000000", "-b"}));
     QCOMPARE(dir.runs().at(1), QStringList({"-s", "5", "-M", "1000000", "-B", "2A", "-f",
@@ -90,9 +91,9 @@ void tst_bootloader_output::each_port_list_replaces_the_last()
     QObject::connect(&w.ctl, &bootloader::devicelist, [&w] { w.ctl.stop_for_new_port(); });
 
     w.ctl.list_ports();
-    QTRY_VERIFY(w.lists.count() == 1 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(w.lists.count() == 1 && w.idle(), tool_wait_ms);
     w.ctl.list_ports();
-    QTRY_VERIFY(w.lists.count() == 2 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(w.lists.count() == 2 && w.idle(), tool_wait_ms);
 
     QCOMPARE(w.lists.at(0).at(0).toStringList(), QStringList({"3", "7"}));
     QCOMPARE(w.lists.at(1).at(0).toStringList(), QStringList({"9"}));
@@ -109,7 +110,7 @@ void tst_bootloader_output::zero_byte_and_high_bytes_from_the_tool()
     wired_controller w;
 
     w.ctl.list_ports();
-    QTRY_VERIFY(w.texts.count() >= 1 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(w.texts.count() >= 1 && w.idle(), tool_wait_ms);
 
     QCOMPARE(w.shown(), QStringList({comm_message}));
     QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.red}));
@@ -139,7 +140,7 @@ void tst_bootloader_output::process_error_texts()
     wired_controller w;
     // Reported for a run that is going: the port list run, which turns no colour.
     w.ctl.list_ports();
-    QTRY_COMPARE(w.ctl.process.state(), QProcess::Running);
+    QTRY_COMPARE_WITH_TIMEOUT(w.ctl.process.state(), QProcess::Running, tool_wait_ms);
     w.ctl.errorslot(static_cast<QProcess::ProcessError>(code));
     // A failed start adds where the tool was looked for.
     QCOMPARE(w.shown().mid(0, 2), QStringList({"Error occured: ", text}));
@@ -153,7 +154,7 @@ void tst_bootloader_output::missing_tool_is_reported()
     QVERIFY(dir.isValid());
     wired_controller w;
     w.ctl.list_ports();
-    QTRY_COMPARE(w.shown().size(), 3);
+    QTRY_COMPARE_WITH_TIMEOUT(w.shown().size(), 3, tool_wait_ms);
     QCOMPARE(w.shown().mid(0, 2), QStringList({"Error occured: ", "Failed to start!"}));
 }
 
@@ -165,15 +166,15 @@ void tst_bootloader_output::deliberate_stop_is_silent_real_crash_is_not()
     wired_controller w;
 
     w.ctl.list_ports();
-    QTRY_COMPARE(dir.runs().size(), 1);
-    QTRY_COMPARE(w.ctl.process.state(), QProcess::Running);
+    QTRY_COMPARE_WITH_TIMEOUT(dir.runs().size(), 1, tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(w.ctl.process.state(), QProcess::Running, tool_wait_ms);
     w.ctl.stop_for_new_port();
     QVERIFY(w.idle());
     QCOMPARE(w.texts.count(), 0);
 
     // The next run really crashes; the deliberate stop must not hide that.
     w.ctl.list_ports();
-    QTRY_VERIFY(w.texts.count() >= 2 && w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(w.texts.count() >= 2 && w.idle(), tool_wait_ms);
     QCOMPARE(w.shown(), QStringList({"Error occured: ", "Crashed!"}));
 }
 

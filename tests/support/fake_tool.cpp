@@ -8,8 +8,9 @@
 //   hang         wait forever
 //   crash        abort the process
 //   exit CODE    exit with CODE
-//   repeat N TEXT  write TEXT (escapes as for print) N times, one write each
-//   erepeat N TEXT the same on standard error
+//   repeat N[/K] TEXT  write TEXT (escapes as for print) N times, K copies to a
+//                      write (one if not given)
+//   erepeat N[/K] TEXT the same on standard error
 //   random N SEED  write N pseudo-random bytes (zero bytes included), seeded
 //   exec PROGRAM   become PROGRAM with the same arguments (after recording them);
 //                  on Windows, run it as a child with them, pass its output through
@@ -235,12 +236,22 @@ int main(int argc, char **argv)
         } else if (command == "repeat" || command == "erepeat") {
             std::FILE *out = command == "repeat" ? stdout : stderr;
             const std::size_t blank = rest.find(' ');
-            const long count = std::atol(rest.substr(0, blank).c_str());
+            const std::string counts = rest.substr(0, blank);
+            const std::size_t slash = counts.find('/');
+            long count = std::atol(counts.substr(0, slash).c_str());
+            const long per_write = slash == std::string::npos
+                                       ? 1
+                                       : std::max(1L, std::atol(counts.c_str() + slash + 1));
             const std::string text =
                 blank == std::string::npos ? std::string() : unescape(rest.substr(blank + 1));
-            for (long i = 0; i < count; ++i) {
-                std::fwrite(text.data(), 1, text.size(), out);
+            std::string block;
+            for (long i = 0; i < per_write; ++i)
+                block += text;
+            while (count > 0) {
+                const long copies = std::min(count, per_write);
+                std::fwrite(block.data(), text.size(), static_cast<std::size_t>(copies), out);
                 std::fflush(out);
+                count -= copies;
             }
         } else if (command == "random") {
             const std::size_t blank = rest.find(' ');

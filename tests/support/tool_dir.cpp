@@ -1,5 +1,7 @@
 #include "tool_dir.h"
 
+#include "wait_limits.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +26,7 @@ ToolDir::~ToolDir()
     // is still registered in, and lets it go a moment later; elsewhere the first
     // try succeeds.
     // What still fails is left to QTemporaryDir, which warns about it.
-    (void)QTest::qWaitFor([this] { return QDir(m_dir.path()).removeRecursively(); }, 5000);
+    (void)QTest::qWaitFor([this] { return QDir(m_dir.path()).removeRecursively(); }, tool_wait_ms);
 }
 
 bool ToolDir::writeFile(const QString &name, const QByteArray &contents) const

@@ -1,4 +1,5 @@
 #include "label_fit.h"
+#include "wait_limits.h"
 #include "window_rig.h"
 
 #include <QApplication>
@@ -221,7 +222,7 @@ void MainWindowTest::startup_wiring()
     QCOMPARE(rig.window->maximumSize(), QSize(565, 269));
     QVERIFY(rig.timer.isActive());
     QCOMPARE(rig.timer.interval(), 400);
-    QTRY_COMPARE(rig.dir.runs(), Runs{{"-t"}});
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), Runs{{"-t"}}, tool_wait_ms);
     QVERIFY(rig.serial_box()->count() == 0);
     QCOMPARE(rig.controller.comport, QString("1"));
 }
@@ -302,16 +303,17 @@ void MainWindowTest::port_change_stops_running_tool()
     // Waiting for the tool's own record of its start as well as for the process:
     // a tool killed before it wrote the record would leave none, and the record
     // may be there before QProcess has taken note of the start.
-    QTRY_COMPARE(rig.dir.runs(), Runs{{"-t"}});
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::Running);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), Runs{{"-t"}}, tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
 
     // The port list ends the port-list run, which would otherwise hold the process.
     emit rig.controller.devicelist({"3", "7"});
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
 
     press_update(rig);
-    QTRY_COMPARE(rig.dir.runs(), (Runs{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}));
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::Running);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), (Runs{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}),
+                              tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
 
     rig.serial_box()->setCurrentIndex(0);
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
@@ -324,8 +326,8 @@ void MainWindowTest::update_without_firmware()
     QVERIFY(rig.ready);
     rig.timer.stop();
     // The port list runs from the event loop, and is over before the presses.
-    QTRY_COMPARE(rig.controller.arguments, QStringList{"-t"});
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.arguments, QStringList{"-t"}, tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     const QColor red(255, 0, 0);
     rig.window->change_Status_textbox_color(red);
     rig.window->insert_text("queued line");
@@ -351,7 +353,7 @@ void MainWindowTest::update_with_firmware()
     WindowRig rig({"fw.hex"});
     QVERIFY(rig.ready);
     rig.timer.stop();
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     rig.window->change_Status_textbox_color(QColor(255, 0, 0));
     rig.window->insert_text("Earlier line");
     rig.window->update_text_now();
@@ -367,7 +369,8 @@ void MainWindowTest::update_with_firmware()
     QCOMPARE(rig.status_box()->toPlainText(), cycle_power_prompt + ('\n' + separated));
     rig.window->update_text_now();
     QCOMPARE(rig.status_box()->toPlainText(), cycle_power_prompt + ('\n' + separated));
-    QTRY_COMPARE(rig.dir.runs(), (Runs{{"-t"}, {"-s", "1", "-M", "1000000", "-b"}}));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), (Runs{{"-t"}, {"-s", "1", "-M", "1000000", "-b"}}),
+                              tool_wait_ms);
 }
 
 void MainWindowTest::load_two_files_through_dialog()
@@ -420,7 +423,7 @@ void MainWindowTest::placeholder_is_no_file()
     WindowRig rig;
     QVERIFY(rig.ready && write_file(firmware));
     rig.timer.stop();
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(load_through_dialog(rig, firmware).opened);
     QCOMPARE(rig.controller.filepath, firmware);
 
@@ -496,7 +499,7 @@ void MainWindowTest::box_changes_reach_controller()
     QStringList reached;
     WindowRig rig({"a.hex", "b.hex"});
     QVERIFY(rig.ready);
-    QTRY_COMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     const QString dir = canonical(rig.dir.path());
 
     const auto look = [&] {

@@ -4,6 +4,7 @@
 #include "combo_entries.h"
 #include "mainwindow.h"
 #include "tool_dir.h"
+#include "wait_limits.h"
 
 #include <QByteArray>
 #include <QComboBox>

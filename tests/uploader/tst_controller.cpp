@@ -1,5 +1,6 @@
 #include "bootloader.h"
 #include "tool_dir.h"
+#include "wait_limits.h"
 #include "warnings.h"
 
 #include <QSignalSpy>
@@ -195,8 +196,8 @@ void ControllerTest::runs()
         controller.start_update();
 
     const int runs = run == "flash" ? 2 : 1;
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), runs, 10000);
-    QTRY_COMPARE(sent.join(' '), colours);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), runs, update_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(sent.join(' '), colours, tool_wait_ms);
     QCOMPARE(dir.runs().size(), runs);
     QCOMPARE(dir.runs().last(), arguments);
     QCOMPARE(controller.arguments, arguments);
@@ -218,7 +219,7 @@ void ControllerTest::shutdownKillsRunningTool()
             [&texts](const QString &t) { texts << t; });
 
     controller->list_ports();
-    QTRY_COMPARE_WITH_TIMEOUT(controller->process.state(), QProcess::Running, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(controller->process.state(), QProcess::Running, tool_wait_ms);
     const qint64 pid = controller->process.processId();
     QVERIFY(pid > 0);
 
