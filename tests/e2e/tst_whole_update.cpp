@@ -216,6 +216,8 @@ void WholeUpdateTest::portBoxFollowsTheHardware()
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     if (duringUpdate) {
         QTest::mousePress(rig.update, Qt::LeftButton);
+        // The waiting run has begun once it has recorded its command line.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
         QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
     }
     QSignalSpy choices(rig.ports, SIGNAL(currentIndexChanged(int)));
