@@ -57,7 +57,7 @@ struct Placement
     bool dropped_high = false;
 };
 
-bool place(const HexImage &image, const DeviceEntry &device, Placement &placed, std::string &error)
+bool place(const HexImage &image, const device_entry &device, Placement &placed, std::string &error)
 {
     bool had_flash = false;
     for (const auto &[page_address, page] : image) {
@@ -140,7 +140,7 @@ std::vector<Block> blocks_of(const Placement &placed)
 class Device
 {
 public:
-    explicit Device(const DeviceEntry &entry)
+    explicit Device(const device_entry &entry)
         : m_flash(entry.flash_size, 0xFF), m_eeprom(entry.eeprom_size, 0xFF)
     {}
 
@@ -184,7 +184,7 @@ public:
 
 private:
     bool prepare(const std::string &port_text, const std::string &version_text,
-                 const std::string &file, DeviceEntry &entry, Placement &placed);
+                 const std::string &file, device_entry &entry, Placement &placed);
     bool comm_fault(Phase phase, std::uint32_t address);
     void progress(const char *label, std::size_t done, std::size_t total, int &shown);
     bool write_all(const std::vector<Block> &blocks, Device &device);
@@ -198,7 +198,7 @@ private:
 // Everything the tool checks before it touches the port: the command line's values,
 // the device library and the firmware file. Prints the tool's text for the first defect.
 bool FlashRun::prepare(const std::string &port_text, const std::string &version_text,
-                       const std::string &file, DeviceEntry &entry, Placement &placed)
+                       const std::string &file, device_entry &entry, Placement &placed)
 {
     if (port_text.empty()) {
         console::line(texts::no_port);
@@ -221,18 +221,18 @@ bool FlashRun::prepare(const std::string &port_text, const std::string &version_
         return false;
     }
     switch (find_device(version, entry)) {
-    case Lookup::Found:
+    case lookup_result::found:
         break;
-    case Lookup::NoFile:
+    case lookup_result::no_file:
         console::line(texts::no_device_file);
         return false;
-    case Lookup::NoEntry:
+    case lookup_result::no_entry:
         console::line(std::string(texts::no_version_entry) + " " + version_text);
         return false;
-    case Lookup::Unsupported:
+    case lookup_result::unsupported:
         console::line(texts::unsupported);
         return false;
-    case Lookup::SizeZero:
+    case lookup_result::size_zero:
         console::line(texts::size_zero);
         return false;
     }
@@ -263,7 +263,7 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
         console::line(m_settings.fault.text);
         return 1;
     }
-    DeviceEntry entry;
+    device_entry entry;
     Placement placed;
     if (!prepare(port_text, version_text, file, entry, placed))
         return 1;
