@@ -51,13 +51,14 @@ bool valid_file_name(const std::string &name)
 // The file's data split into what goes to flash and to EEPROM, with what did not fit.
 struct Placement
 {
-    HexImage flash;
-    HexImage eeprom;
+    hex_image flash;
+    hex_image eeprom;
     bool dropped_low = false;
     bool dropped_high = false;
 };
 
-bool place(const HexImage &image, const device_entry &device, Placement &placed, std::string &error)
+bool place(const hex_image &image, const device_entry &device, Placement &placed,
+           std::string &error)
 {
     bool had_flash = false;
     for (const auto &[page_address, page] : image) {
@@ -92,7 +93,7 @@ bool place(const HexImage &image, const device_entry &device, Placement &placed,
     return true;
 }
 
-std::uint32_t first_used(const HexPage &page)
+std::uint32_t first_used(const hex_page &page)
 {
     std::uint32_t i = 0;
     while (i + 1 < page_size && !page.used[i])
@@ -100,7 +101,7 @@ std::uint32_t first_used(const HexPage &page)
     return i;
 }
 
-std::uint32_t last_used(const HexPage &page)
+std::uint32_t last_used(const hex_page &page)
 {
     std::uint32_t i = page_size - 1;
     while (i > 0 && !page.used[i])
@@ -113,7 +114,7 @@ struct Block
 {
     bool eeprom;
     std::uint32_t address;
-    const HexPage *page;
+    const hex_page *page;
 
     std::uint32_t first() const { return address + first_used(*page); }
     std::uint32_t last() const { return address + last_used(*page); }
@@ -237,7 +238,7 @@ bool FlashRun::prepare(const std::string &port_text, const std::string &version_
         return false;
     }
 
-    HexImage image;
+    hex_image image;
     std::string error;
     if (!read_hex_file(to_path(file), image, error) || !place(image, entry, placed, error)) {
         console::line(error);
