@@ -179,7 +179,7 @@ private:
 class FlashRun
 {
 public:
-    explicit FlashRun(const Settings &settings) : m_settings(settings) {}
+    explicit FlashRun(const sim_settings &settings) : m_settings(settings) {}
     int run(const std::string &port, const std::string &speed, const std::string &version,
             const std::string &file);
 
@@ -192,7 +192,7 @@ private:
     bool verify_all(const std::vector<Block> &blocks, Device &device);
     void save_image(const Placement &placed, const Device &device);
 
-    const Settings &m_settings;
+    const sim_settings &m_settings;
     TrafficRecord m_record;
 };
 
@@ -257,10 +257,10 @@ bool FlashRun::prepare(const std::string &port_text, const std::string &version_
 int FlashRun::run(const std::string &port_text, const std::string &speed,
                   const std::string &version_text, const std::string &file)
 {
-    if (m_settings.fault.kind == Fault::DebugFile || !m_record.open(false))
+    if (m_settings.fault.kind == fault_kind::debug_file || !m_record.open(false))
         console::line(texts::serial_output_failed);
     m_record.log("flash: -s " + port_text + " -M " + speed + " -B " + version_text + " -f " + file);
-    if (m_settings.fault.kind == Fault::Text) {
+    if (m_settings.fault.kind == fault_kind::text) {
         console::line(m_settings.fault.text);
         return 1;
     }
@@ -289,7 +289,7 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
     m_record.log("< ACK");
     if (comm_fault(Phase::Connect, low))
         return 1;
-    if (m_settings.fault.kind == Fault::EepromOutput) {
+    if (m_settings.fault.kind == fault_kind::eeprom_output) {
         console::line(texts::eeprom_output_failed);
         return 1;
     }
@@ -319,8 +319,8 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
 
 bool FlashRun::comm_fault(Phase phase, std::uint32_t address)
 {
-    const Fault &fault = m_settings.fault;
-    if (fault.kind != Fault::Comm || phase_of(fault.text) != phase)
+    const injected_fault &fault = m_settings.fault;
+    if (fault.kind != fault_kind::comm || phase_of(fault.text) != phase)
         return false;
     std::string text = fault.text;
     // Texts that end in a blank go on with a value, as the tool prints them.
@@ -350,14 +350,14 @@ bool FlashRun::write_all(const std::vector<Block> &blocks, Device &device)
         const std::uint32_t address = block.first();
         if (i == middle) {
             switch (m_settings.fault.kind) {
-            case Fault::CrashWhileWriting:
+            case fault_kind::crash_while_writing:
                 crash();
-            case Fault::Hang:
+            case fault_kind::hang:
                 hang();
-            case Fault::WriteError:
+            case fault_kind::write_error:
                 m_record.break_next_write();
                 break;
-            case Fault::Comm:
+            case fault_kind::comm:
                 if (comm_fault(Phase::Write, address))
                     return false;
                 break;
@@ -371,7 +371,7 @@ bool FlashRun::write_all(const std::vector<Block> &blocks, Device &device)
         device.write(block);
         m_record.log("< ACK");
         // A cell that does not take its value, found again by the verification.
-        if (i == middle && m_settings.fault.kind == Fault::VerifyFail)
+        if (i == middle && m_settings.fault.kind == fault_kind::verify_fail)
             device.cell(block.eeprom, address) ^= 0x01;
         progress(texts::upload_progress, i + 1, blocks.size(), shown);
     }
@@ -417,7 +417,7 @@ void FlashRun::save_image(const Placement &placed, const Device &device)
 
 } // namespace
 
-int flash_run(const Settings &settings, const std::string &port, const std::string &speed,
+int flash_run(const sim_settings &settings, const std::string &port, const std::string &speed,
               const std::string &version, const std::string &file)
 {
     FlashRun run(settings);
