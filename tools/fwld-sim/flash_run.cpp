@@ -193,7 +193,7 @@ private:
     void save_image(const Placement &placed, const Device &device);
 
     const sim_settings &m_settings;
-    TrafficRecord m_record;
+    traffic_record m_record;
 };
 
 // Everything the tool checks before it touches the port: the command line's values,

@@ -28,13 +28,13 @@ void figure(const std::string &text);
 // The record of the simulated serial traffic, "serial_communication_record.txt". It is
 // a help for debugging, not part of the update: when it cannot be written the tool
 // says so once and goes on without it.
-class TrafficRecord
+class traffic_record
 {
 public:
-    TrafficRecord() = default;
-    ~TrafficRecord();
-    TrafficRecord(const TrafficRecord &) = delete;
-    TrafficRecord &operator=(const TrafficRecord &) = delete;
+    traffic_record() = default;
+    ~traffic_record();
+    traffic_record(const traffic_record &) = delete;
+    traffic_record &operator=(const traffic_record &) = delete;
 
     // Starts a fresh record (truncate) or adds to the one of the same update (append).
     bool open(bool truncate);

@@ -45,7 +45,7 @@ int port_list_run(const sim_settings &settings)
 }
 
 bool open_port(const sim_settings &settings, const std::string &port_text, const std::string &speed,
-               unsigned long &port, TrafficRecord &record)
+               unsigned long &port, traffic_record &record)
 {
     if (port_text.empty()) {
         console::line(texts::no_port);
@@ -69,7 +69,7 @@ bool open_port(const sim_settings &settings, const std::string &port_text, const
 
 int wait_run(const sim_settings &settings, const std::string &port_text, const std::string &speed)
 {
-    TrafficRecord record;
+    traffic_record record;
     // A new update starts a new record; the flash run that follows adds to it.
     if (settings.fault.kind == fault_kind::debug_file || !record.open(true))
         console::line(texts::debug_file_failed);

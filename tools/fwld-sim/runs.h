@@ -2,7 +2,7 @@
 
 #include "settings.h"
 
-class TrafficRecord;
+class traffic_record;
 
 #include <string>
 
@@ -20,4 +20,4 @@ int flash_run(const sim_settings &settings, const std::string &port, const std::
 // Checks the port and speed as opening the serial port would, printing the tool's text
 // when they cannot be used.
 bool open_port(const sim_settings &settings, const std::string &port_text, const std::string &speed,
-               unsigned long &port, TrafficRecord &record);
+               unsigned long &port, traffic_record &record);
