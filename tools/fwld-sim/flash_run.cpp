@@ -13,31 +13,31 @@ namespace {
 
 // The place in the run where each communication failure would happen: a text that
 // belongs to reading back shows up during verification, and so on.
-enum class Phase { Connect, Write, Verify, Reset };
+enum class run_phase { connect, write, verify, reset };
 
-Phase phase_of(const std::string &text)
+run_phase phase_of(const std::string &text)
 {
     static const struct
     {
         const char *text;
-        Phase phase;
+        run_phase phase;
     } phases[] = {
-        {"Version command send failed", Phase::Connect},
-        {"Erase command send failed", Phase::Connect},
-        {"Erase command receive failed!", Phase::Connect},
-        {"read at word address %d fail!", Phase::Verify},
-        {"EEPROM Read command send failed", Phase::Verify},
-        {"EEPROM Read command receive failed!", Phase::Verify},
-        {"Flash Read command receive failed!", Phase::Verify},
-        {"Flash Read command send failed", Phase::Verify},
-        {"Flash Read fail!", Phase::Verify},
-        {"Written flash ends at word address ", Phase::Verify},
-        {"send reset failed!", Phase::Reset},
+        {"Version command send failed", run_phase::connect},
+        {"Erase command send failed", run_phase::connect},
+        {"Erase command receive failed!", run_phase::connect},
+        {"read at word address %d fail!", run_phase::verify},
+        {"EEPROM Read command send failed", run_phase::verify},
+        {"EEPROM Read command receive failed!", run_phase::verify},
+        {"Flash Read command receive failed!", run_phase::verify},
+        {"Flash Read command send failed", run_phase::verify},
+        {"Flash Read fail!", run_phase::verify},
+        {"Written flash ends at word address ", run_phase::verify},
+        {"send reset failed!", run_phase::reset},
     };
     for (const auto &entry : phases)
         if (text == entry.text)
             return entry.phase;
-    return Phase::Write;
+    return run_phase::write;
 }
 
 bool valid_file_name(const std::string &name)
@@ -49,7 +49,7 @@ bool valid_file_name(const std::string &name)
 }
 
 // The file's data split into what goes to flash and to EEPROM, with what did not fit.
-struct Placement
+struct placement
 {
     hex_image flash;
     hex_image eeprom;
@@ -57,7 +57,7 @@ struct Placement
     bool dropped_high = false;
 };
 
-bool place(const hex_image &image, const device_entry &device, Placement &placed,
+bool place(const hex_image &image, const device_entry &device, placement &placed,
            std::string &error)
 {
     bool had_flash = false;
@@ -110,7 +110,7 @@ std::uint32_t last_used(const hex_page &page)
 }
 
 // One write or read command: the file's bytes that fall into one page of the device.
-struct Block
+struct page_block
 {
     bool eeprom;
     std::uint32_t address;
@@ -127,21 +127,21 @@ struct Block
     }
 };
 
-std::vector<Block> blocks_of(const Placement &placed)
+std::vector<page_block> blocks_of(const placement &placed)
 {
-    std::vector<Block> blocks;
+    std::vector<page_block> blocks;
     for (const auto &[address, page] : placed.flash)
-        blocks.push_back(Block{false, address, &page});
+        blocks.push_back(page_block{false, address, &page});
     for (const auto &[address, page] : placed.eeprom)
-        blocks.push_back(Block{true, address, &page});
+        blocks.push_back(page_block{true, address, &page});
     return blocks;
 }
 
 // The simulated device: erased flash and EEPROM read as 0xFF.
-class Device
+class simulated_device
 {
 public:
-    explicit Device(const device_entry &entry)
+    explicit simulated_device(const device_entry &entry)
         : m_flash(entry.flash_size, 0xFF), m_eeprom(entry.eeprom_size, 0xFF)
     {}
 
@@ -151,7 +151,7 @@ public:
     }
 
     // Flash programming can only clear bits of an erased cell.
-    void write(const Block &block)
+    void write(const page_block &block)
     {
         for (std::uint32_t i = 0; i < page_size; ++i)
             if (block.page->used[i])
@@ -159,7 +159,7 @@ public:
     }
 
     // The address of the first byte that does not hold what the block wrote, or none.
-    bool verify(const Block &block, std::uint32_t &bad_address)
+    bool verify(const page_block &block, std::uint32_t &bad_address)
     {
         for (std::uint32_t i = 0; i < page_size; ++i) {
             bad_address = block.address + i;
@@ -176,21 +176,21 @@ private:
     std::vector<std::uint8_t> m_eeprom;
 };
 
-class FlashRun
+class flash_runner
 {
 public:
-    explicit FlashRun(const sim_settings &settings) : m_settings(settings) {}
+    explicit flash_runner(const sim_settings &settings) : m_settings(settings) {}
     int run(const std::string &port, const std::string &speed, const std::string &version,
             const std::string &file);
 
 private:
     bool prepare(const std::string &port_text, const std::string &version_text,
-                 const std::string &file, device_entry &entry, Placement &placed);
-    bool comm_fault(Phase phase, std::uint32_t address);
+                 const std::string &file, device_entry &entry, placement &placed);
+    bool comm_fault(run_phase phase, std::uint32_t address);
     void progress(const char *label, std::size_t done, std::size_t total, int &shown);
-    bool write_all(const std::vector<Block> &blocks, Device &device);
-    bool verify_all(const std::vector<Block> &blocks, Device &device);
-    void save_image(const Placement &placed, const Device &device);
+    bool write_all(const std::vector<page_block> &blocks, simulated_device &device);
+    bool verify_all(const std::vector<page_block> &blocks, simulated_device &device);
+    void save_image(const placement &placed, const simulated_device &device);
 
     const sim_settings &m_settings;
     traffic_record m_record;
@@ -198,8 +198,8 @@ private:
 
 // Everything the tool checks before it touches the port: the command line's values,
 // the device library and the firmware file. Prints the tool's text for the first defect.
-bool FlashRun::prepare(const std::string &port_text, const std::string &version_text,
-                       const std::string &file, device_entry &entry, Placement &placed)
+bool flash_runner::prepare(const std::string &port_text, const std::string &version_text,
+                           const std::string &file, device_entry &entry, placement &placed)
 {
     if (port_text.empty()) {
         console::line(texts::no_port);
@@ -254,8 +254,8 @@ bool FlashRun::prepare(const std::string &port_text, const std::string &version_
     return true;
 }
 
-int FlashRun::run(const std::string &port_text, const std::string &speed,
-                  const std::string &version_text, const std::string &file)
+int flash_runner::run(const std::string &port_text, const std::string &speed,
+                      const std::string &version_text, const std::string &file)
 {
     if (m_settings.fault.kind == fault_kind::debug_file || !m_record.open(false))
         console::line(texts::serial_output_failed);
@@ -265,7 +265,7 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
         return 1;
     }
     device_entry entry;
-    Placement placed;
+    placement placed;
     if (!prepare(port_text, version_text, file, entry, placed))
         return 1;
 
@@ -281,13 +281,13 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
     }
     m_record.log("< VERSION " + m_settings.bootloader_version);
 
-    const std::vector<Block> blocks = blocks_of(placed);
+    const std::vector<page_block> blocks = blocks_of(placed);
     const std::uint32_t low = blocks.front().first();
     const std::uint32_t high = blocks.back().last();
-    Device device(entry);
+    simulated_device device(entry);
     m_record.log(format("> ERASE 0x%04X..0x%04X", entry.flash_start, entry.flash_size - 1));
     m_record.log("< ACK");
-    if (comm_fault(Phase::Connect, low))
+    if (comm_fault(run_phase::connect, low))
         return 1;
     if (m_settings.fault.kind == fault_kind::eeprom_output) {
         console::line(texts::eeprom_output_failed);
@@ -308,7 +308,7 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
         return 1;
 
     sleep_ms(m_settings.phase_delay_ms);
-    if (comm_fault(Phase::Reset, high))
+    if (comm_fault(run_phase::reset, high))
         return 1;
     m_record.log("> RESET");
     m_record.log("< ACK");
@@ -317,7 +317,7 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
     return 0;
 }
 
-bool FlashRun::comm_fault(Phase phase, std::uint32_t address)
+bool flash_runner::comm_fault(run_phase phase, std::uint32_t address)
 {
     const injected_fault &fault = m_settings.fault;
     if (fault.kind != fault_kind::comm || phase_of(fault.text) != phase)
@@ -331,7 +331,7 @@ bool FlashRun::comm_fault(Phase phase, std::uint32_t address)
     return true;
 }
 
-void FlashRun::progress(const char *label, std::size_t done, std::size_t total, int &shown)
+void flash_runner::progress(const char *label, std::size_t done, std::size_t total, int &shown)
 {
     const int percent = static_cast<int>(done * 100 / total);
     if (percent == shown)
@@ -341,12 +341,12 @@ void FlashRun::progress(const char *label, std::size_t done, std::size_t total, 
     sleep_ms(m_settings.progress_delay_ms);
 }
 
-bool FlashRun::write_all(const std::vector<Block> &blocks, Device &device)
+bool flash_runner::write_all(const std::vector<page_block> &blocks, simulated_device &device)
 {
     const std::size_t middle = blocks.size() / 2;
     int shown = 0;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        const Block &block = blocks[i];
+        const page_block &block = blocks[i];
         const std::uint32_t address = block.first();
         if (i == middle) {
             switch (m_settings.fault.kind) {
@@ -358,7 +358,7 @@ bool FlashRun::write_all(const std::vector<Block> &blocks, Device &device)
                 m_record.break_next_write();
                 break;
             case fault_kind::comm:
-                if (comm_fault(Phase::Write, address))
+                if (comm_fault(run_phase::write, address))
                     return false;
                 break;
             default:
@@ -378,12 +378,12 @@ bool FlashRun::write_all(const std::vector<Block> &blocks, Device &device)
     return true;
 }
 
-bool FlashRun::verify_all(const std::vector<Block> &blocks, Device &device)
+bool flash_runner::verify_all(const std::vector<page_block> &blocks, simulated_device &device)
 {
     int shown = 0;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        const Block &block = blocks[i];
-        if (i == blocks.size() / 2 && comm_fault(Phase::Verify, block.first()))
+        const page_block &block = blocks[i];
+        if (i == blocks.size() / 2 && comm_fault(run_phase::verify, block.first()))
             return false;
         m_record.log(format("> READ %s 0x%04X", block.eeprom ? "EEPROM" : "FLASH", block.first()));
         std::uint32_t bad = 0;
@@ -399,7 +399,7 @@ bool FlashRun::verify_all(const std::vector<Block> &blocks, Device &device)
 }
 
 // Lets a test compare what reached the device's flash with what it meant to write.
-void FlashRun::save_image(const Placement &placed, const Device &device)
+void flash_runner::save_image(const placement &placed, const simulated_device &device)
 {
     if (m_settings.image_file.empty() || placed.flash.empty())
         return;
@@ -420,6 +420,6 @@ void FlashRun::save_image(const Placement &placed, const Device &device)
 int flash_run(const sim_settings &settings, const std::string &port, const std::string &speed,
               const std::string &version, const std::string &file)
 {
-    FlashRun run(settings);
+    flash_runner run(settings);
     return run.run(port, speed, version, file);
 }
