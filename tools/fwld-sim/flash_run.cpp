@@ -295,8 +295,8 @@ int flash_runner::run(const std::string &port_text, const std::string &speed,
     }
 
     console::line(format("%s0x%04X to 0x%04X", texts::writing_from, low, high));
-    // Of one read the update program takes each text once, in its table's order: the
-    // phase lines must not share a read.
+    // Of the texts one read completes the update program takes each once, in its
+    // table's order: the phase lines must not end in the same read.
     sleep_ms(m_settings.phase_delay_ms);
     if (!write_all(blocks, device))
         return 1;

@@ -5,8 +5,10 @@
 
 // Standard output as a terminal shows it: every line and every progress figure leaves
 // in one write and is flushed at once, so the update program has each text as soon as
-// it is printed. The program joins a text that a pipe splits between two reads; the
-// tests' scripted fake tool splits texts on purpose, so this tool need not.
+// it is printed. A pipe may still split a text between two reads: the program keeps the
+// end of a read that could still start a text it knows, joins it to the next read and
+// acts on the text in the read that brings its last character. The tests' scripted fake
+// tool splits texts on purpose, so this tool need not.
 namespace console {
 
 // Binary standard output on Windows, so "\r\n" is not widened to "\r\r\n".
