@@ -20,6 +20,7 @@
 // applies to the N-th run only (counting from 1). Lines without a prefix apply
 // to every run.
 #include "program_arguments.h"
+#include "text_util.h"
 
 #include <algorithm>
 #include <chrono>
@@ -57,17 +58,6 @@ std::string escape_argument(const std::string &arg)
     return out;
 }
 
-int hex_value(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::string unescape(const std::string &text)
 {
     std::string out;
@@ -94,8 +84,8 @@ std::string unescape(const std::string &text)
             out += '\0';
             break;
         case 'x':
-            if (i + 2 < text.size() && hex_value(text[i + 1]) >= 0 && hex_value(text[i + 2]) >= 0) {
-                out += static_cast<char>(hex_value(text[i + 1]) * 16 + hex_value(text[i + 2]));
+            if (i + 2 < text.size() && hex_digit(text[i + 1]) >= 0 && hex_digit(text[i + 2]) >= 0) {
+                out += static_cast<char>(hex_digit(text[i + 1]) * 16 + hex_digit(text[i + 2]));
                 i += 2;
             }
             break;

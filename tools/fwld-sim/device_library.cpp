@@ -22,11 +22,11 @@ std::uint32_t number_or_zero(const std::string &text, std::uint64_t limit)
 
 } // namespace
 
-Lookup find_device(std::uint32_t version, DeviceEntry &entry)
+lookup_result find_device(std::uint32_t version, device_entry &entry)
 {
     std::ifstream in(device_file_name, std::ios::binary);
     if (!in)
-        return Lookup::NoFile;
+        return lookup_result::no_file;
     std::string raw;
     while (std::getline(in, raw)) {
         const std::string line = trimmed(raw);
@@ -41,8 +41,8 @@ Lookup find_device(std::uint32_t version, DeviceEntry &entry)
         std::string size;
         words >> size;
         if (size == "unsupported")
-            return Lookup::Unsupported;
-        DeviceEntry found;
+            return lookup_result::unsupported;
+        device_entry found;
         found.flash_size = number_or_zero(size, eeprom_base);
         std::vector<std::string> name;
         while (words >> word) {
@@ -57,9 +57,9 @@ Lookup find_device(std::uint32_t version, DeviceEntry &entry)
             found.name += (found.name.empty() ? "" : " ") + part;
         // A bootloader that takes all the flash leaves nothing to write.
         if (found.flash_size <= found.flash_start)
-            return Lookup::SizeZero;
+            return lookup_result::size_zero;
         entry = found;
-        return Lookup::Found;
+        return lookup_result::found;
     }
-    return in.bad() ? Lookup::NoFile : Lookup::NoEntry;
+    return in.bad() ? lookup_result::no_file : lookup_result::no_entry;
 }

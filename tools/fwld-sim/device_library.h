@@ -5,7 +5,7 @@
 
 // The device library "device.txt": which bootloader versions the tool can program,
 // and the memory of the device behind each.
-struct DeviceEntry
+struct device_entry
 {
     std::string name;
     std::uint32_t flash_start = 0; // lowest writable flash address; the bootloader sits below
@@ -16,8 +16,8 @@ struct DeviceEntry
 // EEPROM data sits at this address in a HEX file, above any flash.
 const std::uint32_t eeprom_base = 0x810000;
 
-enum class Lookup { Found, NoFile, NoEntry, Unsupported, SizeZero };
+enum class lookup_result { found, no_file, no_entry, unsupported, size_zero };
 
 extern const char device_file_name[];
 
-Lookup find_device(std::uint32_t version, DeviceEntry &entry);
+lookup_result find_device(std::uint32_t version, device_entry &entry);

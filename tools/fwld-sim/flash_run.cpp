@@ -13,31 +13,31 @@ namespace {
 
 // The place in the run where each communication failure would happen: a text that
 // belongs to reading back shows up during verification, and so on.
-enum class Phase { Connect, Write, Verify, Reset };
+enum class run_phase { connect, write, verify, reset };
 
-Phase phase_of(const std::string &text)
+run_phase phase_of(const std::string &text)
 {
     static const struct
     {
         const char *text;
-        Phase phase;
+        run_phase phase;
     } phases[] = {
-        {"Version command send failed", Phase::Connect},
-        {"Erase command send failed", Phase::Connect},
-        {"Erase command receive failed!", Phase::Connect},
-        {"read at word address %d fail!", Phase::Verify},
-        {"EEPROM Read command send failed", Phase::Verify},
-        {"EEPROM Read command receive failed!", Phase::Verify},
-        {"Flash Read command receive failed!", Phase::Verify},
-        {"Flash Read command send failed", Phase::Verify},
-        {"Flash Read fail!", Phase::Verify},
-        {"Written flash ends at word address ", Phase::Verify},
-        {"send reset failed!", Phase::Reset},
+        {"Version command send failed", run_phase::connect},
+        {"Erase command send failed", run_phase::connect},
+        {"Erase command receive failed!", run_phase::connect},
+        {"read at word address %d fail!", run_phase::verify},
+        {"EEPROM Read command send failed", run_phase::verify},
+        {"EEPROM Read command receive failed!", run_phase::verify},
+        {"Flash Read command receive failed!", run_phase::verify},
+        {"Flash Read command send failed", run_phase::verify},
+        {"Flash Read fail!", run_phase::verify},
+        {"Written flash ends at word address ", run_phase::verify},
+        {"send reset failed!", run_phase::reset},
     };
     for (const auto &entry : phases)
         if (text == entry.text)
             return entry.phase;
-    return Phase::Write;
+    return run_phase::write;
 }
 
 bool valid_file_name(const std::string &name)
@@ -49,15 +49,16 @@ bool valid_file_name(const std::string &name)
 }
 
 // The file's data split into what goes to flash and to EEPROM, with what did not fit.
-struct Placement
+struct placement
 {
-    HexImage flash;
-    HexImage eeprom;
+    hex_image flash;
+    hex_image eeprom;
     bool dropped_low = false;
     bool dropped_high = false;
 };
 
-bool place(const HexImage &image, const DeviceEntry &device, Placement &placed, std::string &error)
+bool place(const hex_image &image, const device_entry &device, placement &placed,
+           std::string &error)
 {
     bool had_flash = false;
     for (const auto &[page_address, page] : image) {
@@ -92,7 +93,7 @@ bool place(const HexImage &image, const DeviceEntry &device, Placement &placed, 
     return true;
 }
 
-std::uint32_t first_used(const HexPage &page)
+std::uint32_t first_used(const hex_page &page)
 {
     std::uint32_t i = 0;
     while (i + 1 < page_size && !page.used[i])
@@ -100,7 +101,7 @@ std::uint32_t first_used(const HexPage &page)
     return i;
 }
 
-std::uint32_t last_used(const HexPage &page)
+std::uint32_t last_used(const hex_page &page)
 {
     std::uint32_t i = page_size - 1;
     while (i > 0 && !page.used[i])
@@ -109,11 +110,11 @@ std::uint32_t last_used(const HexPage &page)
 }
 
 // One write or read command: the file's bytes that fall into one page of the device.
-struct Block
+struct page_block
 {
     bool eeprom;
     std::uint32_t address;
-    const HexPage *page;
+    const hex_page *page;
 
     std::uint32_t first() const { return address + first_used(*page); }
     std::uint32_t last() const { return address + last_used(*page); }
@@ -126,21 +127,21 @@ struct Block
     }
 };
 
-std::vector<Block> blocks_of(const Placement &placed)
+std::vector<page_block> blocks_of(const placement &placed)
 {
-    std::vector<Block> blocks;
+    std::vector<page_block> blocks;
     for (const auto &[address, page] : placed.flash)
-        blocks.push_back(Block{false, address, &page});
+        blocks.push_back(page_block{false, address, &page});
     for (const auto &[address, page] : placed.eeprom)
-        blocks.push_back(Block{true, address, &page});
+        blocks.push_back(page_block{true, address, &page});
     return blocks;
 }
 
 // The simulated device: erased flash and EEPROM read as 0xFF.
-class Device
+class simulated_device
 {
 public:
-    explicit Device(const DeviceEntry &entry)
+    explicit simulated_device(const device_entry &entry)
         : m_flash(entry.flash_size, 0xFF), m_eeprom(entry.eeprom_size, 0xFF)
     {}
 
@@ -150,7 +151,7 @@ public:
     }
 
     // Flash programming can only clear bits of an erased cell.
-    void write(const Block &block)
+    void write(const page_block &block)
     {
         for (std::uint32_t i = 0; i < page_size; ++i)
             if (block.page->used[i])
@@ -158,7 +159,7 @@ public:
     }
 
     // The address of the first byte that does not hold what the block wrote, or none.
-    bool verify(const Block &block, std::uint32_t &bad_address)
+    bool verify(const page_block &block, std::uint32_t &bad_address)
     {
         for (std::uint32_t i = 0; i < page_size; ++i) {
             bad_address = block.address + i;
@@ -175,30 +176,30 @@ private:
     std::vector<std::uint8_t> m_eeprom;
 };
 
-class FlashRun
+class flash_runner
 {
 public:
-    explicit FlashRun(const Settings &settings) : m_settings(settings) {}
+    explicit flash_runner(const sim_settings &settings) : m_settings(settings) {}
     int run(const std::string &port, const std::string &speed, const std::string &version,
             const std::string &file);
 
 private:
     bool prepare(const std::string &port_text, const std::string &version_text,
-                 const std::string &file, DeviceEntry &entry, Placement &placed);
-    bool comm_fault(Phase phase, std::uint32_t address);
+                 const std::string &file, device_entry &entry, placement &placed);
+    bool comm_fault(run_phase phase, std::uint32_t address);
     void progress(const char *label, std::size_t done, std::size_t total, int &shown);
-    bool write_all(const std::vector<Block> &blocks, Device &device);
-    bool verify_all(const std::vector<Block> &blocks, Device &device);
-    void save_image(const Placement &placed, const Device &device);
+    bool write_all(const std::vector<page_block> &blocks, simulated_device &device);
+    bool verify_all(const std::vector<page_block> &blocks, simulated_device &device);
+    void save_image(const placement &placed, const simulated_device &device);
 
-    const Settings &m_settings;
-    TrafficRecord m_record;
+    const sim_settings &m_settings;
+    traffic_record m_record;
 };
 
 // Everything the tool checks before it touches the port: the command line's values,
 // the device library and the firmware file. Prints the tool's text for the first defect.
-bool FlashRun::prepare(const std::string &port_text, const std::string &version_text,
-                       const std::string &file, DeviceEntry &entry, Placement &placed)
+bool flash_runner::prepare(const std::string &port_text, const std::string &version_text,
+                           const std::string &file, device_entry &entry, placement &placed)
 {
     if (port_text.empty()) {
         console::line(texts::no_port);
@@ -221,23 +222,23 @@ bool FlashRun::prepare(const std::string &port_text, const std::string &version_
         return false;
     }
     switch (find_device(version, entry)) {
-    case Lookup::Found:
+    case lookup_result::found:
         break;
-    case Lookup::NoFile:
+    case lookup_result::no_file:
         console::line(texts::no_device_file);
         return false;
-    case Lookup::NoEntry:
+    case lookup_result::no_entry:
         console::line(std::string(texts::no_version_entry) + " " + version_text);
         return false;
-    case Lookup::Unsupported:
+    case lookup_result::unsupported:
         console::line(texts::unsupported);
         return false;
-    case Lookup::SizeZero:
+    case lookup_result::size_zero:
         console::line(texts::size_zero);
         return false;
     }
 
-    HexImage image;
+    hex_image image;
     std::string error;
     if (!read_hex_file(to_path(file), image, error) || !place(image, entry, placed, error)) {
         console::line(error);
@@ -253,18 +254,18 @@ bool FlashRun::prepare(const std::string &port_text, const std::string &version_
     return true;
 }
 
-int FlashRun::run(const std::string &port_text, const std::string &speed,
-                  const std::string &version_text, const std::string &file)
+int flash_runner::run(const std::string &port_text, const std::string &speed,
+                      const std::string &version_text, const std::string &file)
 {
-    if (m_settings.fault.kind == Fault::DebugFile || !m_record.open(false))
+    if (m_settings.fault.kind == fault_kind::debug_file || !m_record.open(false))
         console::line(texts::serial_output_failed);
     m_record.log("flash: -s " + port_text + " -M " + speed + " -B " + version_text + " -f " + file);
-    if (m_settings.fault.kind == Fault::Text) {
+    if (m_settings.fault.kind == fault_kind::text) {
         console::line(m_settings.fault.text);
         return 1;
     }
-    DeviceEntry entry;
-    Placement placed;
+    device_entry entry;
+    placement placed;
     if (!prepare(port_text, version_text, file, entry, placed))
         return 1;
 
@@ -280,22 +281,22 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
     }
     m_record.log("< VERSION " + m_settings.bootloader_version);
 
-    const std::vector<Block> blocks = blocks_of(placed);
+    const std::vector<page_block> blocks = blocks_of(placed);
     const std::uint32_t low = blocks.front().first();
     const std::uint32_t high = blocks.back().last();
-    Device device(entry);
+    simulated_device device(entry);
     m_record.log(format("> ERASE 0x%04X..0x%04X", entry.flash_start, entry.flash_size - 1));
     m_record.log("< ACK");
-    if (comm_fault(Phase::Connect, low))
+    if (comm_fault(run_phase::connect, low))
         return 1;
-    if (m_settings.fault.kind == Fault::EepromOutput) {
+    if (m_settings.fault.kind == fault_kind::eeprom_output) {
         console::line(texts::eeprom_output_failed);
         return 1;
     }
 
     console::line(format("%s0x%04X to 0x%04X", texts::writing_from, low, high));
-    // Of one read the update program takes each text once, in its table's order: the
-    // phase lines must not share a read.
+    // Of the texts one read completes the update program takes each once, in its
+    // table's order: the phase lines must not end in the same read.
     sleep_ms(m_settings.phase_delay_ms);
     if (!write_all(blocks, device))
         return 1;
@@ -307,7 +308,7 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
         return 1;
 
     sleep_ms(m_settings.phase_delay_ms);
-    if (comm_fault(Phase::Reset, high))
+    if (comm_fault(run_phase::reset, high))
         return 1;
     m_record.log("> RESET");
     m_record.log("< ACK");
@@ -316,10 +317,10 @@ int FlashRun::run(const std::string &port_text, const std::string &speed,
     return 0;
 }
 
-bool FlashRun::comm_fault(Phase phase, std::uint32_t address)
+bool flash_runner::comm_fault(run_phase phase, std::uint32_t address)
 {
-    const Fault &fault = m_settings.fault;
-    if (fault.kind != Fault::Comm || phase_of(fault.text) != phase)
+    const injected_fault &fault = m_settings.fault;
+    if (fault.kind != fault_kind::comm || phase_of(fault.text) != phase)
         return false;
     std::string text = fault.text;
     // Texts that end in a blank go on with a value, as the tool prints them.
@@ -330,7 +331,7 @@ bool FlashRun::comm_fault(Phase phase, std::uint32_t address)
     return true;
 }
 
-void FlashRun::progress(const char *label, std::size_t done, std::size_t total, int &shown)
+void flash_runner::progress(const char *label, std::size_t done, std::size_t total, int &shown)
 {
     const int percent = static_cast<int>(done * 100 / total);
     if (percent == shown)
@@ -340,24 +341,24 @@ void FlashRun::progress(const char *label, std::size_t done, std::size_t total, 
     sleep_ms(m_settings.progress_delay_ms);
 }
 
-bool FlashRun::write_all(const std::vector<Block> &blocks, Device &device)
+bool flash_runner::write_all(const std::vector<page_block> &blocks, simulated_device &device)
 {
     const std::size_t middle = blocks.size() / 2;
     int shown = 0;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        const Block &block = blocks[i];
+        const page_block &block = blocks[i];
         const std::uint32_t address = block.first();
         if (i == middle) {
             switch (m_settings.fault.kind) {
-            case Fault::CrashWhileWriting:
+            case fault_kind::crash_while_writing:
                 crash();
-            case Fault::Hang:
+            case fault_kind::hang:
                 hang();
-            case Fault::WriteError:
+            case fault_kind::write_error:
                 m_record.break_next_write();
                 break;
-            case Fault::Comm:
-                if (comm_fault(Phase::Write, address))
+            case fault_kind::comm:
+                if (comm_fault(run_phase::write, address))
                     return false;
                 break;
             default:
@@ -370,19 +371,19 @@ bool FlashRun::write_all(const std::vector<Block> &blocks, Device &device)
         device.write(block);
         m_record.log("< ACK");
         // A cell that does not take its value, found again by the verification.
-        if (i == middle && m_settings.fault.kind == Fault::VerifyFail)
+        if (i == middle && m_settings.fault.kind == fault_kind::verify_fail)
             device.cell(block.eeprom, address) ^= 0x01;
         progress(texts::upload_progress, i + 1, blocks.size(), shown);
     }
     return true;
 }
 
-bool FlashRun::verify_all(const std::vector<Block> &blocks, Device &device)
+bool flash_runner::verify_all(const std::vector<page_block> &blocks, simulated_device &device)
 {
     int shown = 0;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        const Block &block = blocks[i];
-        if (i == blocks.size() / 2 && comm_fault(Phase::Verify, block.first()))
+        const page_block &block = blocks[i];
+        if (i == blocks.size() / 2 && comm_fault(run_phase::verify, block.first()))
             return false;
         m_record.log(format("> READ %s 0x%04X", block.eeprom ? "EEPROM" : "FLASH", block.first()));
         std::uint32_t bad = 0;
@@ -398,7 +399,7 @@ bool FlashRun::verify_all(const std::vector<Block> &blocks, Device &device)
 }
 
 // Lets a test compare what reached the device's flash with what it meant to write.
-void FlashRun::save_image(const Placement &placed, const Device &device)
+void flash_runner::save_image(const placement &placed, const simulated_device &device)
 {
     if (m_settings.image_file.empty() || placed.flash.empty())
         return;
@@ -416,9 +417,9 @@ void FlashRun::save_image(const Placement &placed, const Device &device)
 
 } // namespace
 
-int flash_run(const Settings &settings, const std::string &port, const std::string &speed,
+int flash_run(const sim_settings &settings, const std::string &port, const std::string &speed,
               const std::string &version, const std::string &file)
 {
-    FlashRun run(settings);
+    flash_runner run(settings);
     return run.run(port, speed, version, file);
 }

@@ -9,15 +9,22 @@
 
 namespace {
 
-enum RecordType { Data, EndOfFile, SegmentAddress, StartSegment, LinearAddress, StartLinear };
+enum record_type {
+    data_record,
+    end_of_file_record,
+    segment_address_record,
+    start_segment_record,
+    linear_address_record,
+    start_linear_record,
+};
 
 // The longest record: ':', count, address, type, 255 data bytes and the checksum.
 const std::size_t max_line = 1 + 2 * (1 + 2 + 1 + 255 + 1);
 
-class HexReader
+class hex_reader
 {
 public:
-    explicit HexReader(HexImage &image) : m_image(image) {}
+    explicit hex_reader(hex_image &image) : m_image(image) {}
 
     // Returns false and sets `error` when the line is refused.
     bool take_line(const std::string &line, std::string &error);
@@ -29,7 +36,7 @@ private:
     bool reject(const char *reason, std::string &error) const;
     void store(const std::vector<std::uint8_t> &data);
 
-    HexImage &m_image;
+    hex_image &m_image;
     std::string m_line;
     std::size_t m_pos = 0;
     int m_line_number = 0;
@@ -40,7 +47,7 @@ private:
     std::uint16_t m_offset = 0;
 };
 
-bool HexReader::read_byte(std::uint8_t &byte)
+bool hex_reader::read_byte(std::uint8_t &byte)
 {
     if (m_pos + 2 > m_line.size())
         return false;
@@ -55,14 +62,14 @@ bool HexReader::read_byte(std::uint8_t &byte)
 
 // The mark stays as the tool has always printed it; the update program looks for
 // the text with the mark, and the details follow in brackets for a human reader.
-bool HexReader::reject(const char *reason, std::string &error) const
+bool hex_reader::reject(const char *reason, std::string &error) const
 {
     error = format("%s (line %d, record address 0x%04X: %s)", texts::line_rejected, m_line_number,
                    m_offset, reason);
     return false;
 }
 
-void HexReader::store(const std::vector<std::uint8_t> &data)
+void hex_reader::store(const std::vector<std::uint8_t> &data)
 {
     for (std::size_t i = 0; i < data.size(); ++i) {
         // Segment addressing wraps inside its 64 KiB segment; linear addressing runs on.
@@ -73,7 +80,7 @@ void HexReader::store(const std::vector<std::uint8_t> &data)
     }
 }
 
-bool HexReader::take_line(const std::string &raw, std::string &error)
+bool hex_reader::take_line(const std::string &raw, std::string &error)
 {
     ++m_line_number;
     m_line = trimmed(raw);
@@ -94,7 +101,7 @@ bool HexReader::take_line(const std::string &raw, std::string &error)
         return false;
     }
     m_offset = static_cast<std::uint16_t>(address_high << 8 | address_low);
-    if (type > StartLinear)
+    if (type > start_linear_record)
         return reject(format("unknown record type %02X", type).c_str(), error);
     static const int expected_count[] = {-1, 0, 2, 4, 2, 4};
     if (expected_count[type] >= 0 && count != expected_count[type])
@@ -104,7 +111,7 @@ bool HexReader::take_line(const std::string &raw, std::string &error)
     for (std::size_t i = 0; i < data.size(); ++i) {
         if (read_byte(data[i]))
             continue;
-        const bool address_record = type == SegmentAddress || type == LinearAddress;
+        const bool address_record = type == segment_address_record || type == linear_address_record;
         const char *text = !address_record ? texts::byte_conv
                            : i == 0        ? texts::high_byte
                                            : texts::low_byte;
@@ -127,17 +134,17 @@ bool HexReader::take_line(const std::string &raw, std::string &error)
                       error);
 
     switch (type) {
-    case Data:
+    case data_record:
         store(data);
         break;
-    case EndOfFile:
+    case end_of_file_record:
         m_end_seen = true;
         break;
-    case SegmentAddress:
+    case segment_address_record:
         m_segmented = true;
         m_base = static_cast<std::uint32_t>(data[0] << 8 | data[1]) << 4;
         break;
-    case LinearAddress:
+    case linear_address_record:
         m_segmented = false;
         m_base = static_cast<std::uint32_t>(data[0] << 8 | data[1]) << 16;
         break;
@@ -150,15 +157,15 @@ bool HexReader::take_line(const std::string &raw, std::string &error)
 
 } // namespace
 
-void set_byte(HexImage &image, std::uint32_t address, std::uint8_t value)
+void set_byte(hex_image &image, std::uint32_t address, std::uint8_t value)
 {
-    HexPage &page = image[address - address % page_size];
+    hex_page &page = image[address - address % page_size];
     const std::uint32_t index = address % page_size;
     page.used[index] = true;
     page.bytes[index] = value;
 }
 
-bool read_hex_file(const std::filesystem::path &path, HexImage &image, std::string &error)
+bool read_hex_file(const std::filesystem::path &path, hex_image &image, std::string &error)
 {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
@@ -176,7 +183,7 @@ bool read_hex_file(const std::filesystem::path &path, HexImage &image, std::stri
         return false;
     }
 
-    HexReader reader(image);
+    hex_reader reader(image);
     std::string line;
     std::vector<char> buffer(64 * 1024);
     for (;;) {

@@ -27,7 +27,7 @@ int main(int argc, char **argv)
 {
     console::setup();
     const std::vector<std::string> args = program_arguments(argc, argv);
-    const Settings settings = load_settings();
+    const sim_settings settings = load_settings();
     if (!settings.transcript_file.empty())
         console::copy_to(settings.transcript_file);
 
@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     const bool flash = common && args.size() == 8 && args[4] == "-B" && args[6] == "-f";
     if (!port_list && !wait && !flash)
         return usage();
-    if (settings.fault.kind == Fault::HangAtStart)
+    if (settings.fault.kind == fault_kind::hang_at_start)
         hang();
     if (port_list)
         return port_list_run(settings);

@@ -71,20 +71,20 @@ long elapsed_ms()
 
 } // namespace
 
-TrafficRecord::~TrafficRecord()
+traffic_record::~traffic_record()
 {
     if (m_file)
         std::fclose(m_file);
 }
 
-bool TrafficRecord::open(bool truncate)
+bool traffic_record::open(bool truncate)
 {
     elapsed_ms();
     m_file = std::fopen(record_file_name, truncate ? "wb" : "ab");
     return m_file != nullptr;
 }
 
-void TrafficRecord::log(const std::string &text)
+void traffic_record::log(const std::string &text)
 {
     if (!m_file)
         return;
@@ -93,7 +93,7 @@ void TrafficRecord::log(const std::string &text)
         fail();
 }
 
-void TrafficRecord::fail()
+void traffic_record::fail()
 {
     console::line(std::string(texts::error_writing_to) + record_file_name);
     std::fclose(m_file);

@@ -5,8 +5,10 @@
 
 // Standard output as a terminal shows it: every line and every progress figure leaves
 // in one write and is flushed at once, so the update program has each text as soon as
-// it is printed. The program joins a text that a pipe splits between two reads; the
-// tests' scripted fake tool splits texts on purpose, so this tool need not.
+// it is printed. A pipe may still split a text between two reads: the program keeps the
+// end of a read that could still start a text it knows, joins it to the next read and
+// acts on the text in the read that brings its last character. The tests' scripted fake
+// tool splits texts on purpose, so this tool need not.
 namespace console {
 
 // Binary standard output on Windows, so "\r\n" is not widened to "\r\r\n".
@@ -28,13 +30,13 @@ void figure(const std::string &text);
 // The record of the simulated serial traffic, "serial_communication_record.txt". It is
 // a help for debugging, not part of the update: when it cannot be written the tool
 // says so once and goes on without it.
-class TrafficRecord
+class traffic_record
 {
 public:
-    TrafficRecord() = default;
-    ~TrafficRecord();
-    TrafficRecord(const TrafficRecord &) = delete;
-    TrafficRecord &operator=(const TrafficRecord &) = delete;
+    traffic_record() = default;
+    ~traffic_record();
+    traffic_record(const traffic_record &) = delete;
+    traffic_record &operator=(const traffic_record &) = delete;
 
     // Starts a fresh record (truncate) or adds to the one of the same update (append).
     bool open(bool truncate);

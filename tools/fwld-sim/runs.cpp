@@ -35,7 +35,7 @@ void crash()
     std::abort();
 }
 
-int port_list_run(const Settings &settings)
+int port_list_run(const sim_settings &settings)
 {
     std::string text = texts::port_list;
     for (std::size_t i = 0; i < settings.ports.size(); ++i)
@@ -44,8 +44,8 @@ int port_list_run(const Settings &settings)
     return 0;
 }
 
-bool open_port(const Settings &settings, const std::string &port_text, const std::string &speed,
-               unsigned long &port, TrafficRecord &record)
+bool open_port(const sim_settings &settings, const std::string &port_text, const std::string &speed,
+               unsigned long &port, traffic_record &record)
 {
     if (port_text.empty()) {
         console::line(texts::no_port);
@@ -67,11 +67,11 @@ bool open_port(const Settings &settings, const std::string &port_text, const std
     return true;
 }
 
-int wait_run(const Settings &settings, const std::string &port_text, const std::string &speed)
+int wait_run(const sim_settings &settings, const std::string &port_text, const std::string &speed)
 {
-    TrafficRecord record;
+    traffic_record record;
     // A new update starts a new record; the flash run that follows adds to it.
-    if (settings.fault.kind == Fault::DebugFile || !record.open(true))
+    if (settings.fault.kind == fault_kind::debug_file || !record.open(true))
         console::line(texts::debug_file_failed);
     record.log("wait for bootloader: -s " + port_text + " -M " + speed + " -b");
     unsigned long port = 0;

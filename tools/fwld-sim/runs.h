@@ -2,15 +2,15 @@
 
 #include "settings.h"
 
-class TrafficRecord;
+class traffic_record;
 
 #include <string>
 
 // The three runs the update program makes. Each returns the process exit code:
 // 0 when the run did its job, 1 when it failed.
-int port_list_run(const Settings &settings);
-int wait_run(const Settings &settings, const std::string &port, const std::string &speed);
-int flash_run(const Settings &settings, const std::string &port, const std::string &speed,
+int port_list_run(const sim_settings &settings);
+int wait_run(const sim_settings &settings, const std::string &port, const std::string &speed);
+int flash_run(const sim_settings &settings, const std::string &port, const std::string &speed,
               const std::string &version, const std::string &file);
 
 [[noreturn]] void hang();
@@ -19,5 +19,5 @@ int flash_run(const Settings &settings, const std::string &port, const std::stri
 
 // Checks the port and speed as opening the serial port would, printing the tool's text
 // when they cannot be used.
-bool open_port(const Settings &settings, const std::string &port_text, const std::string &speed,
-               unsigned long &port, TrafficRecord &record);
+bool open_port(const sim_settings &settings, const std::string &port_text, const std::string &speed,
+               unsigned long &port, traffic_record &record);

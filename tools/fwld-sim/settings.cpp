@@ -9,14 +9,14 @@
 
 const char settings_file_name[] = "fwld-sim.conf";
 
-bool Settings::device_on(unsigned long port) const
+bool sim_settings::device_on(unsigned long port) const
 {
     if (device_port_set)
         return port == device_port;
     return !ports.empty() && port == ports.back();
 }
 
-bool Settings::port_listed(unsigned long port) const
+bool sim_settings::port_listed(unsigned long port) const
 {
     return std::find(ports.begin(), ports.end(), port) != ports.end();
 }
@@ -73,29 +73,29 @@ bool fits_detection_line(const std::string &text)
     return text.find_first_of(":\r\n") == std::string::npos;
 }
 
-bool parse_fault(const std::string &text, Fault &fault)
+bool parse_fault(const std::string &text, injected_fault &fault)
 {
     static const struct
     {
         const char *name;
-        Fault::Kind kind;
+        fault_kind kind;
     } names[] = {
-        {"none", Fault::None},
-        {"hang_at_start", Fault::HangAtStart},
-        {"hang", Fault::Hang},
-        {"crash_while_writing", Fault::CrashWhileWriting},
-        {"verify_fail", Fault::VerifyFail},
-        {"write_error", Fault::WriteError},
-        {"eeprom_output", Fault::EepromOutput},
-        {"debug_file", Fault::DebugFile},
+        {"none", fault_kind::none},
+        {"hang_at_start", fault_kind::hang_at_start},
+        {"hang", fault_kind::hang},
+        {"crash_while_writing", fault_kind::crash_while_writing},
+        {"verify_fail", fault_kind::verify_fail},
+        {"write_error", fault_kind::write_error},
+        {"eeprom_output", fault_kind::eeprom_output},
+        {"debug_file", fault_kind::debug_file},
     };
     if (text.empty()) {
-        fault = Fault();
+        fault = injected_fault();
         return true;
     }
     for (const auto &entry : names) {
         if (text == entry.name) {
-            fault = Fault();
+            fault = injected_fault();
             fault.kind = entry.kind;
             return true;
         }
@@ -105,16 +105,16 @@ bool parse_fault(const std::string &text, Fault &fault)
         if (!parse_number(text.substr(5), index) || index < 1 ||
             index > static_cast<std::uint64_t>(texts::failure_text_count))
             return false;
-        fault = Fault();
-        fault.kind = Fault::Text;
+        fault = injected_fault();
+        fault.kind = fault_kind::text;
         fault.text = texts::failure_texts[index - 1];
         return true;
     }
     if (text.compare(0, 5, "comm:") != 0 || text.size() == 5)
         return false;
     const std::string rest = text.substr(5);
-    Fault comm;
-    comm.kind = Fault::Comm;
+    injected_fault comm;
+    comm.kind = fault_kind::comm;
     if (parse_number(rest, index)) {
         if (index < 1 || index > static_cast<std::uint64_t>(texts::comm_error_count))
             return false;
@@ -127,7 +127,7 @@ bool parse_fault(const std::string &text, Fault &fault)
     return true;
 }
 
-bool apply(Settings &s, const std::string &key, const std::string &value)
+bool apply(sim_settings &s, const std::string &key, const std::string &value)
 {
     if (key == "ports")
         return parse_ports(value, s.ports);
@@ -172,9 +172,9 @@ bool apply(Settings &s, const std::string &key, const std::string &value)
 
 } // namespace
 
-Settings load_settings()
+sim_settings load_settings()
 {
-    Settings settings;
+    sim_settings settings;
     std::ifstream in(settings_file_name, std::ios::binary);
     std::string raw;
     int number = 0;

@@ -3,28 +3,30 @@
 #include <string>
 #include <vector>
 
-// What the simulated world looks like, from "fwld-sim.conf" in the working directory.
-// The file is read at every run, so a demo user can change the device or inject a
-// fault while the update program stays open.
-struct Fault
+// The fault the `fault` key injects.
+enum class fault_kind {
+    none,
+    hang_at_start, // any run: prints nothing and never ends
+    hang,          // flash run: stops half-way through writing, never ends
+    crash_while_writing,
+    comm,          // flash run: a communication failure, text in `text`
+    verify_fail,   // a flash cell that does not take its value
+    write_error,   // the disk refuses a write to the traffic record
+    eeprom_output, // the EEPROM data cannot be appended to its output file
+    debug_file,    // the traffic record cannot be created
+    text,          // flash run: prints `text`, one of the tool's failure texts, and fails
+};
+
+struct injected_fault
 {
-    enum Kind {
-        None,
-        HangAtStart, // any run: prints nothing and never ends
-        Hang,        // flash run: stops half-way through writing, never ends
-        CrashWhileWriting,
-        Comm,         // flash run: a communication failure, text in `text`
-        VerifyFail,   // a flash cell that does not take its value
-        WriteError,   // the disk refuses a write to the traffic record
-        EepromOutput, // the EEPROM data cannot be appended to its output file
-        DebugFile,    // the traffic record cannot be created
-        Text,         // flash run: prints `text`, one of the tool's failure texts, and fails
-    };
-    Kind kind = None;
+    fault_kind kind = fault_kind::none;
     std::string text;
 };
 
-struct Settings
+// What the simulated world looks like, from "fwld-sim.conf" in the working directory.
+// The file is read at every run, so a demo user can change the device or inject a
+// fault while the update program stays open.
+struct sim_settings
 {
     std::vector<unsigned long> ports{3, 4};
     bool device_port_set = false;
@@ -36,7 +38,7 @@ struct Settings
     long progress_delay_ms = 30;
     long phase_delay_ms = 200;
     long dot_interval_ms = 250;
-    Fault fault;
+    injected_fault fault;
     std::string image_file;
     std::string transcript_file;
 
@@ -48,4 +50,4 @@ extern const char settings_file_name[];
 
 // Reads the settings file if there is one. A line it cannot use is reported on
 // standard error (which the update program does not interpret) and the default stays.
-Settings load_settings();
+sim_settings load_settings();
