@@ -84,29 +84,29 @@ QByteArray tag_of(const char *text)
 
 } // namespace
 
-class MessagesTest : public QObject
+class messages_test : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void messageOfEachToolText_data();
-    void messageOfEachToolText();
-    void waitingAndProgressTexts_data();
-    void waitingAndProgressTexts();
+    void message_of_each_tool_text_data();
+    void message_of_each_tool_text();
+    void waiting_and_progress_texts_data();
+    void waiting_and_progress_texts();
 };
 
-void MessagesTest::initTestCase()
+void messages_test::initTestCase()
 {
     QVERIFY(!sample("demo-firmware-v1.0.hex").isEmpty());
 }
 
-void MessagesTest::messageOfEachToolText_data()
+void messages_test::message_of_each_tool_text_data()
 {
     QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<QByteArray>("deviceLibrary"); // empty: the stand-in's own; "-": none
-    QTest::addColumn<QByteArray>("firmware");      // "-": listed, then gone before Update
-    QTest::addColumn<QStringList>("toolTexts");    // printed by the stand-in, in full
-    QTest::addColumn<QStringList>("shown");        // lines of the status box at the end
+    QTest::addColumn<QByteArray>("device_library"); // empty: the stand-in's own; "-": none
+    QTest::addColumn<QByteArray>("firmware");       // "-": listed, then gone before Update
+    QTest::addColumn<QStringList>("tool_texts");    // printed by the stand-in, in full
+    QTest::addColumn<QStringList>("shown");         // lines of the status box at the end
     QTest::addColumn<QString>("colour");
 
     const QByteArray good = sample("demo-firmware-v1.0.hex");
@@ -226,23 +226,23 @@ void MessagesTest::messageOfEachToolText_data()
         << QStringList{"size cannot be 0!"} << QStringList{device_config} << "red";
 }
 
-void MessagesTest::messageOfEachToolText()
+void messages_test::message_of_each_tool_text()
 {
     QFETCH(QByteArray, settings);
-    QFETCH(QByteArray, deviceLibrary);
+    QFETCH(QByteArray, device_library);
     QFETCH(QByteArray, firmware);
-    QFETCH(QStringList, toolTexts);
+    QFETCH(QStringList, tool_texts);
     QFETCH(QStringList, shown);
     QFETCH(QString, colour);
 
-    Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.useSimulator(quick_settings + settings, deviceLibrary));
-    QVERIFY(rig.dir.writeFile("fw.hex", firmware == "-" ? QByteArray(":00000001FF\n") : firmware));
+    update_rig rig;
+    QVERIFY(rig.dir.is_valid());
+    QVERIFY(rig.use_simulator(quick_settings + settings, device_library));
+    QVERIFY(rig.dir.write_file("fw.hex", firmware == "-" ? QByteArray(":00000001FF\n") : firmware));
     rig.open();
     // The port list run ends by itself.
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
-    QVERIFY(firmware != "-" || QFile::remove(rig.dir.filePath("fw.hex")));
+    QVERIFY(firmware != "-" || QFile::remove(rig.dir.file_path("fw.hex")));
     QTest::mousePress(rig.update, Qt::LeftButton);
     QTest::mouseRelease(rig.update, Qt::LeftButton);
 
@@ -256,10 +256,10 @@ void MessagesTest::messageOfEachToolText()
     QVERIFY(rig.drain());
     QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
 
-    QFile transcript(rig.dir.filePath("transcript.txt"));
+    QFile transcript(rig.dir.file_path("transcript.txt"));
     QVERIFY(transcript.open(QIODevice::ReadOnly));
     const QByteArray printed = transcript.readAll();
-    for (const QString &text : toolTexts)
+    for (const QString &text : tool_texts)
         QVERIFY2(printed.contains(text.toLatin1()), qPrintable(text + " not in: " + printed));
 
     for (const QString &line : shown)
@@ -267,7 +267,7 @@ void MessagesTest::messageOfEachToolText()
                  qPrintable(line + " not in:\n" + rig.lines().join('\n')));
 }
 
-void MessagesTest::waitingAndProgressTexts_data()
+void messages_test::waiting_and_progress_texts_data()
 {
     QTest::addColumn<QByteArray>("output"); // with the fake tool's escapes
     QTest::addColumn<QString>("top");
@@ -284,15 +284,15 @@ void MessagesTest::waitingAndProgressTexts_data()
 
 // The waiting dots and progress figures only ever rewrite the top line, so each is
 // printed by the fake tool into an emptied box once the update run is waiting.
-void MessagesTest::waitingAndProgressTexts()
+void messages_test::waiting_and_progress_texts()
 {
     QFETCH(QByteArray, output);
     QFETCH(QString, top);
 
-    Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.dir.setScript("2:wait go\n2:print " + output + "\n2:hang\n"));
-    QVERIFY(rig.dir.writeFile("fw.hex", sample("demo-firmware-v1.0.hex")));
+    update_rig rig;
+    QVERIFY(rig.dir.is_valid());
+    QVERIFY(rig.dir.set_script("2:wait go\n2:print " + output + "\n2:hang\n"));
+    QVERIFY(rig.dir.write_file("fw.hex", sample("demo-firmware-v1.0.hex")));
     rig.open();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QTest::mousePress(rig.update, Qt::LeftButton);
@@ -304,5 +304,5 @@ void MessagesTest::waitingAndProgressTexts()
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, tool_wait_ms);
 }
 
-QTEST_MAIN(MessagesTest)
+QTEST_MAIN(messages_test)
 #include "tst_messages.moc"

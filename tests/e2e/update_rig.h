@@ -25,9 +25,9 @@ inline const char sim_settings[] = "device_appears_after_ms=200\n"
                                    // Each phase line must arrive in a read of its own.
                                    "phase_delay_ms=250\n";
 
-struct Rig
+struct update_rig
 {
-    explicit Rig(ToolDir::Tool tool = ToolDir::FakeTool) : dir(tool) {}
+    explicit update_rig(tool_dir::tool_kind tool = tool_dir::fake_tool) : dir(tool) {}
 
     // Builds the window, which lists the ports at once, and speeds up its status
     // timer so that queued lines show without the user's 400 ms pace.
@@ -42,25 +42,26 @@ struct Rig
     }
 
     // The fake tool following `script`, and a firmware file to choose; then open().
-    bool openScripted(const QByteArray &script)
+    bool open_scripted(const QByteArray &script)
     {
-        if (!dir.isValid() || !dir.setScript(script) || !dir.writeFile("fw.hex", ":00000001FF\n"))
+        if (!dir.is_valid() || !dir.set_script(script) ||
+            !dir.write_file("fw.hex", ":00000001FF\n"))
             return false;
         open();
         return true;
     }
 
     // The stand-in tool, recorded by the fake one, with its device library.
-    // `deviceLibrary` replaces the stand-in's device.txt; "-" leaves it out.
-    bool useSimulator(const QByteArray &extraSettings = QByteArray(),
-                      const QByteArray &deviceLibrary = QByteArray())
+    // `device_library` replaces the stand-in's device.txt; "-" leaves it out.
+    bool use_simulator(const QByteArray &extra_settings = QByteArray(),
+                       const QByteArray &device_library = QByteArray())
     {
         const bool library =
-            deviceLibrary.isEmpty()
-                ? dir.copySimulatorFile("device.txt", "device.txt")
-                : deviceLibrary == "-" || dir.writeFile("device.txt", deviceLibrary);
-        return library && dir.installSimulator() && dir.setScript("exec ./fwld-sim\n") &&
-               dir.writeFile("fwld-sim.conf", sim_settings + extraSettings);
+            device_library.isEmpty()
+                ? dir.copy_simulator_file("device.txt", "device.txt")
+                : device_library == "-" || dir.write_file("device.txt", device_library);
+        return library && dir.install_simulator() && dir.set_script("exec ./fwld-sim\n") &&
+               dir.write_file("fwld-sim.conf", sim_settings + extra_settings);
     }
 
     QStringList lines() const { return box->toPlainText().split('\n'); }
@@ -74,7 +75,7 @@ struct Rig
         return QTest::qWaitFor([this] { return top() == "-- drained --"; }, tool_wait_ms);
     }
 
-    ToolDir dir;
+    tool_dir dir;
     bootloader controller;
     QTimer timer;
     std::unique_ptr<MainWindow> window;

@@ -4,7 +4,7 @@
 
 // A bare window with the slots the form binds by name, counting their calls,
 // so that the form can be checked on its own.
-class CountingWindow : public QMainWindow
+class counting_window : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -15,41 +15,41 @@ private slots:
     void on_serial_combobox_currentIndexChanged(int) { ++calls; }
 };
 
-class FormTest : public QObject
+class form_test : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void membersInCreationOrder();
+    void members_in_creation_order();
     void geometry_data();
     void geometry();
     void fonts();
     void texts();
-    void firmwareBoxStartsWithPlaceholderAndNoSlotRuns();
-    void statusBoxIsSelectableButNotEditable();
-    void serialBoxTakesFocusByTabOnly();
-    void boundSlotsReactToTheirSignals();
+    void firmware_box_starts_with_placeholder_and_no_slot_runs();
+    void status_box_is_selectable_but_not_editable();
+    void serial_box_takes_focus_by_tab_only();
+    void bound_slots_react_to_their_signals();
 
 private:
-    CountingWindow *window = nullptr;
+    counting_window *window = nullptr;
     Ui::MainWindow *ui = nullptr;
 };
 
-void FormTest::init()
+void form_test::init()
 {
-    window = new CountingWindow;
+    window = new counting_window;
     ui = new Ui::MainWindow;
     ui->setupUi(window);
 }
 
-void FormTest::cleanup()
+void form_test::cleanup()
 {
     delete ui;
     delete window;
 }
 
-void FormTest::membersInCreationOrder()
+void form_test::members_in_creation_order()
 {
     QCOMPARE(window->objectName(), QString("MainWindow"));
     QCOMPARE(window->centralWidget(), ui->centralWidget);
@@ -65,7 +65,7 @@ void FormTest::membersInCreationOrder()
     QCOMPARE(ui->Status_textbox->parentWidget(), ui->groupBox_2);
 }
 
-void FormTest::geometry_data()
+void form_test::geometry_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("rect");
@@ -82,7 +82,7 @@ void FormTest::geometry_data()
     QTest::newRow("label_4") << "label_4" << QRect(10, 10, 271, 16) << QSize(0, 0);
 }
 
-void FormTest::geometry()
+void form_test::geometry()
 {
     QFETCH(QString, name);
     QFETCH(QRect, rect);
@@ -94,7 +94,7 @@ void FormTest::geometry()
     QCOMPARE(widget->minimumSize(), minimum);
 }
 
-void FormTest::fonts()
+void form_test::fonts()
 {
     for (QWidget *w :
          {static_cast<QWidget *>(ui->label_3), static_cast<QWidget *>(ui->label_4),
@@ -111,7 +111,7 @@ void FormTest::fonts()
     QCOMPARE(ui->Status_textbox->sizePolicy().horizontalStretch(), 1);
 }
 
-void FormTest::texts()
+void form_test::texts()
 {
     QCOMPARE(window->windowTitle(), QString("Velmora Firmware Update Tool V1.1"));
     QCOMPARE(ui->label_3->text(), QString("Select Serial Port:"));
@@ -129,7 +129,7 @@ void FormTest::texts()
     QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Normal));
 }
 
-void FormTest::firmwareBoxStartsWithPlaceholderAndNoSlotRuns()
+void form_test::firmware_box_starts_with_placeholder_and_no_slot_runs()
 {
     QCOMPARE(ui->Firmware_combobox->count(), 2);
     QCOMPARE(ui->Firmware_combobox->itemText(0), QString("No files found in local directory"));
@@ -139,7 +139,7 @@ void FormTest::firmwareBoxStartsWithPlaceholderAndNoSlotRuns()
     QCOMPARE(window->calls, 0);
 }
 
-void FormTest::statusBoxIsSelectableButNotEditable()
+void form_test::status_box_is_selectable_but_not_editable()
 {
     QTextEdit *box = ui->Status_textbox;
     QCOMPARE(int(box->textInteractionFlags()), 15);
@@ -152,12 +152,12 @@ void FormTest::statusBoxIsSelectableButNotEditable()
     QCOMPARE(box->textCursor().selectedText(), QString("shown line"));
 }
 
-void FormTest::serialBoxTakesFocusByTabOnly()
+void form_test::serial_box_takes_focus_by_tab_only()
 {
     QCOMPARE(ui->serial_combobox->focusPolicy(), Qt::TabFocus);
 }
 
-void FormTest::boundSlotsReactToTheirSignals()
+void form_test::bound_slots_react_to_their_signals()
 {
     emit ui->Update_button->pressed();
     ui->Firmware_combobox->setCurrentIndex(1);
@@ -165,5 +165,5 @@ void FormTest::boundSlotsReactToTheirSignals()
     QCOMPARE(window->calls, 3);
 }
 
-QTEST_MAIN(FormTest)
+QTEST_MAIN(form_test)
 #include "tst_form.moc"

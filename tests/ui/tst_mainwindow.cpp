@@ -21,7 +21,7 @@ const char load_file[] = "Load File....";
 const char no_flash_file[] = "No flash file specified yet!";
 const char cycle_power_prompt[] = "Please cycle power to the device....";
 
-using Runs = QList<QStringList>;
+using run_list = QList<QStringList>;
 
 QStringList captured_warnings;
 
@@ -32,7 +32,7 @@ void capture_warnings(QtMsgType type, const QMessageLogContext &, const QString 
 }
 
 // What the test saw of the open-file dialog.
-struct DialogSeen
+struct dialog_seen
 {
     bool opened = false;
     QString caption;
@@ -44,7 +44,7 @@ struct DialogSeen
 // Answers the modal open-file dialog from the event loop it runs: picks `path`,
 // or cancels when `path` is empty. Tries again until the dialog is up.
 // `guard` ends the attempts when the caller is done, whether or not a dialog came.
-void answer_file_dialog(QObject *guard, const QString &path, DialogSeen *seen,
+void answer_file_dialog(QObject *guard, const QString &path, dialog_seen *seen,
                         int attempts_left = 500)
 {
     QTimer::singleShot(10, guard, [=] {
@@ -76,9 +76,9 @@ void answer_file_dialog(QObject *guard, const QString &path, DialogSeen *seen,
 
 // Makes the Load File entry current, as a click in the list does, and lets the
 // dialog be answered.
-DialogSeen load_through_dialog(WindowRig &rig, const QString &path)
+dialog_seen load_through_dialog(window_rig &rig, const QString &path)
 {
-    DialogSeen seen;
+    dialog_seen seen;
     QObject guard;
     answer_file_dialog(&guard, path, &seen);
     rig.firmware_box()->setCurrentIndex(rig.firmware_box()->findText(load_file));
@@ -88,47 +88,56 @@ DialogSeen load_through_dialog(WindowRig &rig, const QString &path)
 // One change to a box in the equivalence test, and what reached the controller
 // through it, in order: "firmware TEXT" for filepathupdate(TEXT), "port N" for
 // select_port("COMN") ("firmware " and "port " for an empty text).
-enum Box { Firmware, Port };
-enum class Change { Select, Insert, InsertSeparator, Remove, Rename, Clear, PortList, LoadFile };
-struct BoxStep
+enum class which_box { firmware, port };
+enum class box_change {
+    select,
+    insert,
+    insert_separator,
+    remove,
+    rename,
+    clear,
+    port_list,
+    load_file
+};
+struct box_step
 {
-    Box box;
-    Change change;
+    which_box box;
+    box_change change;
     int index;
     QStringList texts;
     QStringList reached;
 };
-using BoxSteps = QList<BoxStep>;
+using box_steps = QList<box_step>;
 
-void apply(WindowRig &rig, const BoxStep &step, const QString &dir)
+void apply(window_rig &rig, const box_step &step, const QString &dir)
 {
-    QComboBox *box = step.box == Port ? rig.serial_box() : rig.firmware_box();
+    QComboBox *box = step.box == which_box::port ? rig.serial_box() : rig.firmware_box();
     const QString text = step.texts.value(0);
     switch (step.change) {
-    case Change::Select:
+    case box_change::select:
         box->setCurrentIndex(step.index);
         break;
-    case Change::Insert:
+    case box_change::insert:
         box->insertItem(step.index, text);
         break;
-    case Change::InsertSeparator:
+    case box_change::insert_separator:
         box->insertSeparator(step.index);
         break;
-    case Change::Remove:
+    case box_change::remove:
         box->removeItem(step.index);
         break;
-    case Change::Rename:
+    case box_change::rename:
         box->setItemText(step.index, text);
         break;
-    case Change::Clear:
+    case box_change::clear:
         box->clear();
         break;
-    case Change::PortList:
+    case box_change::port_list:
         emit rig.controller.devicelist(step.texts);
         break;
-    case Change::LoadFile: {
+    case box_change::load_file: {
         QObject guard;
-        DialogSeen seen;
+        dialog_seen seen;
         answer_file_dialog(&guard, dir + '/' + text, &seen);
         box->setCurrentIndex(step.index);
         break;
@@ -149,9 +158,9 @@ bool write_file(const QString &path)
 
 } // namespace
 
-Q_DECLARE_METATYPE(BoxSteps)
+Q_DECLARE_METATYPE(box_steps)
 
-class MainWindowTest : public QObject
+class mainwindow_test : public QObject
 {
     Q_OBJECT
 private slots:
@@ -171,13 +180,13 @@ private slots:
     void box_changes_reach_controller();
 
 private:
-    static void press_update(WindowRig &rig)
+    static void press_update(window_rig &rig)
     {
         QTest::mousePress(rig.widget<QPushButton>("Update_button"), Qt::LeftButton);
     }
 };
 
-void MainWindowTest::startup_firmware_box_data()
+void mainwindow_test::startup_firmware_box_data()
 {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("entries");
@@ -190,13 +199,13 @@ void MainWindowTest::startup_firmware_box_data()
         << QStringList{"c.txt"} << QStringList{placeholder, "", load_file} << "";
 }
 
-void MainWindowTest::startup_firmware_box()
+void mainwindow_test::startup_firmware_box()
 {
     QFETCH(QStringList, files);
     QFETCH(QStringList, entries);
     QFETCH(QString, filepath);
 
-    WindowRig rig(files);
+    window_rig rig(files);
     QVERIFY(rig.ready);
     QComboBox *box = rig.firmware_box();
 
@@ -208,11 +217,11 @@ void MainWindowTest::startup_firmware_box()
              QString("separator"));
 }
 
-void MainWindowTest::startup_wiring()
+void mainwindow_test::startup_wiring()
 {
     captured_warnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(capture_warnings);
-    WindowRig rig;
+    window_rig rig;
     qInstallMessageHandler(previous);
     QVERIFY(rig.ready);
     // A misspelt signature fails only at run time, with a warning.
@@ -222,14 +231,14 @@ void MainWindowTest::startup_wiring()
     QCOMPARE(rig.window->maximumSize(), QSize(565, 269));
     QVERIFY(rig.timer.isActive());
     QCOMPARE(rig.timer.interval(), 400);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), Runs{{"-t"}}, tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), run_list{{"-t"}}, tool_wait_ms);
     QVERIFY(rig.serial_box()->count() == 0);
     QCOMPARE(rig.controller.comport, QString("1"));
 }
 
-void MainWindowTest::startup_caption_fonts()
+void mainwindow_test::startup_caption_fonts()
 {
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready);
     const auto *label_3 = rig.widget<QLabel>("label_3");
 
@@ -259,7 +268,7 @@ void MainWindowTest::startup_caption_fonts()
     QCOMPARE(rig.serial_box()->font(), rig.widget<QWidget>("centralWidget")->font());
 }
 
-void MainWindowTest::port_list_data()
+void mainwindow_test::port_list_data()
 {
     QTest::addColumn<QStringList>("earlier_list");
     QTest::addColumn<QStringList>("list");
@@ -278,14 +287,14 @@ void MainWindowTest::port_list_data()
         << QStringList() << QStringList() << QStringList() << "1";
 }
 
-void MainWindowTest::port_list()
+void mainwindow_test::port_list()
 {
     QFETCH(QStringList, earlier_list);
     QFETCH(QStringList, list);
     QFETCH(QStringList, entries);
     QFETCH(QString, comport);
 
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready);
     if (!earlier_list.isEmpty())
         emit rig.controller.devicelist(earlier_list);
@@ -296,14 +305,14 @@ void MainWindowTest::port_list()
     QCOMPARE(rig.controller.comport, comport);
 }
 
-void MainWindowTest::port_change_stops_running_tool()
+void mainwindow_test::port_change_stops_running_tool()
 {
-    WindowRig rig({"fw.hex"}, "hang\n");
+    window_rig rig({"fw.hex"}, "hang\n");
     QVERIFY(rig.ready);
     // Waiting for the tool's own record of its start as well as for the process:
     // a tool killed before it wrote the record would leave none, and the record
     // may be there before QProcess has taken note of the start.
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), Runs{{"-t"}}, tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), run_list{{"-t"}}, tool_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
 
     // The port list ends the port-list run, which would otherwise hold the process.
@@ -311,8 +320,8 @@ void MainWindowTest::port_change_stops_running_tool()
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
 
     press_update(rig);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), (Runs{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}),
-                              tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(),
+                              (run_list{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}), tool_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
 
     rig.serial_box()->setCurrentIndex(0);
@@ -320,9 +329,9 @@ void MainWindowTest::port_change_stops_running_tool()
     QCOMPARE(rig.controller.comport, QString("3"));
 }
 
-void MainWindowTest::update_without_firmware()
+void mainwindow_test::update_without_firmware()
 {
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready);
     rig.timer.stop();
     // The port list runs from the event loop, and is over before the presses.
@@ -348,9 +357,9 @@ void MainWindowTest::update_without_firmware()
     QCOMPARE(rig.controller.arguments, QStringList{"-t"});
 }
 
-void MainWindowTest::update_with_firmware()
+void mainwindow_test::update_with_firmware()
 {
-    WindowRig rig({"fw.hex"});
+    window_rig rig({"fw.hex"});
     QVERIFY(rig.ready);
     rig.timer.stop();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
@@ -369,20 +378,20 @@ void MainWindowTest::update_with_firmware()
     QCOMPARE(rig.status_box()->toPlainText(), cycle_power_prompt + ('\n' + separated));
     rig.window->update_text_now();
     QCOMPARE(rig.status_box()->toPlainText(), cycle_power_prompt + ('\n' + separated));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), (Runs{{"-t"}, {"-s", "1", "-M", "1000000", "-b"}}),
-                              tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(),
+                              (run_list{{"-t"}, {"-s", "1", "-M", "1000000", "-b"}}), tool_wait_ms);
 }
 
-void MainWindowTest::load_two_files_through_dialog()
+void mainwindow_test::load_two_files_through_dialog()
 {
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
     const QString first = canonical(elsewhere.path()) + "/first.hex";
     const QString second = canonical(elsewhere.path()) + "/second.hex";
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready && write_file(first) && write_file(second));
 
-    const DialogSeen seen = load_through_dialog(rig, first);
+    const dialog_seen seen = load_through_dialog(rig, first);
     QVERIFY(seen.opened);
     QCOMPARE(seen.caption, QString("Open Firmware File..."));
     QCOMPARE(seen.filters, (QStringList{"All Files (*)", "Firmware Files (*.hex)"}));
@@ -393,7 +402,7 @@ void MainWindowTest::load_two_files_through_dialog()
     QCOMPARE(rig.controller.filepath, first);
 
     // The second dialog opens where the first file was.
-    const DialogSeen again = load_through_dialog(rig, second);
+    const dialog_seen again = load_through_dialog(rig, second);
     QVERIFY(again.opened);
     QCOMPARE(again.directory, canonical(elsewhere.path()));
     QCOMPARE(entries_of(rig.firmware_box()),
@@ -402,12 +411,12 @@ void MainWindowTest::load_two_files_through_dialog()
     QCOMPARE(rig.controller.filepath, second);
 }
 
-void MainWindowTest::cancelled_dialog_keeps_firmware()
+void mainwindow_test::cancelled_dialog_keeps_firmware()
 {
-    WindowRig rig({"fw.hex"});
+    window_rig rig({"fw.hex"});
     QVERIFY(rig.ready);
 
-    const DialogSeen seen = load_through_dialog(rig, QString());
+    const dialog_seen seen = load_through_dialog(rig, QString());
     QVERIFY(seen.opened);
     QCOMPARE(seen.directory, canonical(rig.dir.path()));
     QCOMPARE(entries_of(rig.firmware_box()), (QStringList{"fw.hex", "", load_file}));
@@ -415,12 +424,12 @@ void MainWindowTest::cancelled_dialog_keeps_firmware()
     QCOMPARE(rig.controller.filepath, QString("fw.hex"));
 }
 
-void MainWindowTest::placeholder_is_no_file()
+void mainwindow_test::placeholder_is_no_file()
 {
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
     const QString firmware = canonical(elsewhere.path()) + "/fw.hex";
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready && write_file(firmware));
     rig.timer.stop();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
@@ -440,54 +449,56 @@ void MainWindowTest::placeholder_is_no_file()
     QCOMPARE(rig.controller.arguments, QStringList{"-t"});
 }
 
-void MainWindowTest::box_changes_reach_controller_data()
+void mainwindow_test::box_changes_reach_controller_data()
 {
-    QTest::addColumn<BoxSteps>("steps");
+    QTest::addColumn<box_steps>("steps");
 
     // Typed from Qt 5's currentIndexChanged(QString): sent with the entry's text
     // whenever the current index changes, whether by a choice or because entries
     // before it came or went; "" when the box empties; never for a new text alone.
     // The window starts as [a.hex, b.hex, separator, Load File....] on a.hex,
     // with an empty port box.
-    using C = Change;
+    using B = which_box;
+    using C = box_change;
     QTest::newRow("duplicate_texts_each_choice_reaches")
-        << BoxSteps{{Firmware, C::Insert, 1, {"a.hex"}, {}},
-                    {Firmware, C::Select, 1, {}, {"firmware a.hex"}},
-                    {Firmware, C::Select, 0, {}, {"firmware a.hex"}},
-                    {Firmware, C::Select, 0, {}, {}}};
+        << box_steps{{B::firmware, C::insert, 1, {"a.hex"}, {}},
+                     {B::firmware, C::select, 1, {}, {"firmware a.hex"}},
+                     {B::firmware, C::select, 0, {}, {"firmware a.hex"}},
+                     {B::firmware, C::select, 0, {}, {}}};
     QTest::newRow("insert_before_current_moves_it_after_leaves_it")
-        << BoxSteps{{Firmware, C::Select, 1, {}, {"firmware b.hex"}},
-                    {Firmware, C::Insert, 0, {"x.hex"}, {"firmware b.hex"}},
-                    {Firmware, C::InsertSeparator, 0, {}, {"firmware b.hex"}},
-                    {Firmware, C::Insert, 4, {"y.hex"}, {}}};
+        << box_steps{{B::firmware, C::select, 1, {}, {"firmware b.hex"}},
+                     {B::firmware, C::insert, 0, {"x.hex"}, {"firmware b.hex"}},
+                     {B::firmware, C::insert_separator, 0, {}, {"firmware b.hex"}},
+                     {B::firmware, C::insert, 4, {"y.hex"}, {}}};
     QTest::newRow("remove_before_current_moves_it")
-        << BoxSteps{{Firmware, C::Select, 1, {}, {"firmware b.hex"}},
-                    {Firmware, C::Remove, 0, {}, {"firmware b.hex"}},
-                    {Firmware, C::Remove, 2, {}, {}}};
-    QTest::newRow("new_text_alone_reaches_nothing") << BoxSteps{
-        {Firmware, C::Rename, 0, {"renamed.hex"}, {}}, {Firmware, C::Rename, 1, {"c.hex"}, {}}};
+        << box_steps{{B::firmware, C::select, 1, {}, {"firmware b.hex"}},
+                     {B::firmware, C::remove, 0, {}, {"firmware b.hex"}},
+                     {B::firmware, C::remove, 2, {}, {}}};
+    QTest::newRow("new_text_alone_reaches_nothing")
+        << box_steps{{B::firmware, C::rename, 0, {"renamed.hex"}, {}},
+                     {B::firmware, C::rename, 1, {"c.hex"}, {}}};
     QTest::newRow("clear_hands_over_empty_text")
-        << BoxSteps{{Firmware, C::Clear, 0, {}, {"firmware "}},
-                    {Firmware, C::Insert, 0, {"c.hex"}, {"firmware c.hex"}}};
+        << box_steps{{B::firmware, C::clear, 0, {}, {"firmware "}},
+                     {B::firmware, C::insert, 0, {"c.hex"}, {"firmware c.hex"}}};
     // The dialog logic steps onto the entry above Load File (here the separator)
     // and then onto the new path; each change reaches the controller in turn.
-    QTest::newRow("load_file_nested_changes_in_order")
-        << BoxSteps{{Firmware, C::LoadFile, 3, {"b.hex"}, {"firmware ", "firmware DIR/b.hex"}}};
+    QTest::newRow("load_file_nested_changes_in_order") << box_steps{
+        {B::firmware, C::load_file, 3, {"b.hex"}, {"firmware ", "firmware DIR/b.hex"}}};
     QTest::newRow("port_list_then_empty_list")
-        << BoxSteps{{Port, C::PortList, 0, {"3", "7"}, {"port 3", "port 7"}},
-                    {Port, C::PortList, 0, {}, {"port "}},
-                    {Port, C::PortList, 0, {}, {}}};
+        << box_steps{{B::port, C::port_list, 0, {"3", "7"}, {"port 3", "port 7"}},
+                     {B::port, C::port_list, 0, {}, {"port "}},
+                     {B::port, C::port_list, 0, {}, {}}};
     QTest::newRow("port_list_replaced_duplicates_and_renames")
-        << BoxSteps{{Port, C::PortList, 0, {"4", "4"}, {"port 4", "port 4"}},
-                    {Port, C::PortList, 0, {"5"}, {"port ", "port 5"}},
-                    {Port, C::Insert, 0, {"COM2"}, {"port 5"}},
-                    {Port, C::Rename, 1, {"COM6"}, {}},
-                    {Port, C::Select, 0, {}, {"port 2"}}};
+        << box_steps{{B::port, C::port_list, 0, {"4", "4"}, {"port 4", "port 4"}},
+                     {B::port, C::port_list, 0, {"5"}, {"port ", "port 5"}},
+                     {B::port, C::insert, 0, {"COM2"}, {"port 5"}},
+                     {B::port, C::rename, 1, {"COM6"}, {}},
+                     {B::port, C::select, 0, {}, {"port 2"}}};
 }
 
-void MainWindowTest::box_changes_reach_controller()
+void mainwindow_test::box_changes_reach_controller()
 {
-    QFETCH(BoxSteps, steps);
+    QFETCH(box_steps, steps);
 
     // The controller cannot be watched, so its two members are looked at and
     // blanked on every index change of either box and after each step; a repeat
@@ -497,7 +508,7 @@ void MainWindowTest::box_changes_reach_controller()
     // which may still change its boxes while it is destroyed.
     const QString unset = QStringLiteral("<unset>");
     QStringList reached;
-    WindowRig rig({"a.hex", "b.hex"});
+    window_rig rig({"a.hex", "b.hex"});
     QVERIFY(rig.ready);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     const QString dir = canonical(rig.dir.path());
@@ -514,7 +525,7 @@ void MainWindowTest::box_changes_reach_controller()
     for (QComboBox *box : {rig.firmware_box(), rig.serial_box()})
         connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), box, look);
 
-    for (const BoxStep &step : steps) {
+    for (const box_step &step : steps) {
         reached.clear();
         apply(rig, step, dir);
         look();
@@ -524,5 +535,5 @@ void MainWindowTest::box_changes_reach_controller()
     }
 }
 
-QTEST_MAIN(MainWindowTest)
+QTEST_MAIN(mainwindow_test)
 #include "tst_mainwindow.moc"

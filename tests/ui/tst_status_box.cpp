@@ -10,7 +10,7 @@
 // The status box as the window drives it: queueing by insert_text, one entry per
 // update_text_now, the bounded history and the background colour. The status
 // timer is stopped so that only the test's own calls show entries.
-class StatusBoxTest : public QObject
+class status_box_test : public QObject
 {
     Q_OBJECT
 private slots:
@@ -26,7 +26,7 @@ private slots:
     void colour_sets_base_of_every_group();
 };
 
-void StatusBoxTest::entries_data()
+void status_box_test::entries_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("queued");
@@ -42,7 +42,7 @@ void StatusBoxTest::entries_data()
     QTest::newRow("carriage_return_inside_line") << "a\rb\nc" << QStringList{"a\rb\n", "c\n"};
 }
 
-void StatusBoxTest::entries()
+void status_box_test::entries()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, queued);
@@ -50,7 +50,7 @@ void StatusBoxTest::entries()
     QCOMPARE(status_box::entries(text), queued);
 }
 
-void StatusBoxTest::ticks_data()
+void status_box_test::ticks_data()
 {
     QTest::addColumn<QStringList>("texts");
     // The whole text of the box after each tick, starting from the form's empty
@@ -74,12 +74,12 @@ void StatusBoxTest::ticks_data()
         << QStringList{"a\rb\nc"} << QStringList{"a", "c\na"};
 }
 
-void StatusBoxTest::ticks()
+void status_box_test::ticks()
 {
     QFETCH(QStringList, texts);
     QFETCH(QStringList, after_ticks);
 
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready);
     rig.timer.stop();
     for (const QString &text : texts)
@@ -94,9 +94,9 @@ void StatusBoxTest::ticks()
     QCOMPARE(rig.status_box()->toPlainText(), after_ticks.last());
 }
 
-void StatusBoxTest::progress_replaces_first_visual_line_of_wrapped_paragraph()
+void status_box_test::progress_replaces_first_visual_line_of_wrapped_paragraph()
 {
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready);
     rig.timer.stop();
     // Wrapping needs the box laid out at its real width.
@@ -121,9 +121,9 @@ void StatusBoxTest::progress_replaces_first_visual_line_of_wrapped_paragraph()
     QVERIFY(long_line.endsWith(rest));
 }
 
-void StatusBoxTest::tick_brings_view_back_to_newest_line()
+void status_box_test::tick_brings_view_back_to_newest_line()
 {
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready);
     rig.timer.stop();
     rig.window->show();
@@ -144,9 +144,9 @@ void StatusBoxTest::tick_brings_view_back_to_newest_line()
     QVERIFY2(box->viewport()->rect().contains(newest), qPrintable(QString::number(newest.top())));
 }
 
-void StatusBoxTest::controller_text_is_queued_not_shown()
+void status_box_test::controller_text_is_queued_not_shown()
 {
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready);
     rig.timer.stop();
 
@@ -156,7 +156,7 @@ void StatusBoxTest::controller_text_is_queued_not_shown()
     QCOMPARE(rig.status_box()->toPlainText(), QString("Error occured: \n"));
 }
 
-void StatusBoxTest::history_keeps_newest_thousand_lines_data()
+void status_box_test::history_keeps_newest_thousand_lines_data()
 {
     QTest::addColumn<int>("lines");       // plain lines "line 1", "line 2", ... shown in turn
     QTest::addColumn<QString>("figure");  // a progress figure shown after them, if any
@@ -178,7 +178,7 @@ void StatusBoxTest::history_keeps_newest_thousand_lines_data()
         << 1001 << QString() << 14 << QStringList{"", ""} << "line 16";
 }
 
-void StatusBoxTest::history_keeps_newest_thousand_lines()
+void status_box_test::history_keeps_newest_thousand_lines()
 {
     QFETCH(int, lines);
     QFETCH(QString, figure);
@@ -186,7 +186,7 @@ void StatusBoxTest::history_keeps_newest_thousand_lines()
     QFETCH(QStringList, top);
     QFETCH(QString, bottom);
 
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready);
     rig.timer.stop();
     for (int i = 1; i <= lines; ++i) {
@@ -211,9 +211,9 @@ void StatusBoxTest::history_keeps_newest_thousand_lines()
     QVERIFY(!box->document()->isUndoAvailable());
 }
 
-void StatusBoxTest::colour_sets_base_of_every_group()
+void status_box_test::colour_sets_base_of_every_group()
 {
-    WindowRig rig;
+    window_rig rig;
     QVERIFY(rig.ready);
     const QColor text_before = rig.status_box()->palette().color(QPalette::Text);
     const QColor green(0, 255, 50);
@@ -227,5 +227,5 @@ void StatusBoxTest::colour_sets_base_of_every_group()
     QCOMPARE(palette.color(QPalette::Text), text_before);
 }
 
-QTEST_MAIN(StatusBoxTest)
+QTEST_MAIN(status_box_test)
 #include "tst_status_box.moc"

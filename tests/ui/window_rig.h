@@ -18,13 +18,13 @@
 // directory whose fake tool follows `script`. The members are destroyed in
 // reverse: the window first, then the controller, which stops a tool still
 // running, and last the directory.
-struct WindowRig
+struct window_rig
 {
-    explicit WindowRig(const QStringList &files = {}, const QByteArray &script = {})
+    explicit window_rig(const QStringList &files = {}, const QByteArray &script = {})
     {
-        ready = dir.isValid() && dir.setScript(script);
+        ready = dir.is_valid() && dir.set_script(script);
         for (const QString &file : files)
-            ready = ready && dir.writeFile(file, QByteArray(":00000001FF\n"));
+            ready = ready && dir.write_file(file, QByteArray(":00000001FF\n"));
         window = std::make_unique<MainWindow>(controller, timer);
     }
 
@@ -36,7 +36,7 @@ struct WindowRig
     QComboBox *serial_box() const { return widget<QComboBox>("serial_combobox"); }
     QTextEdit *status_box() const { return widget<QTextEdit>("Status_textbox"); }
 
-    ToolDir dir;
+    tool_dir dir;
     bootloader controller;
     QTimer timer;
     std::unique_ptr<MainWindow> window;
