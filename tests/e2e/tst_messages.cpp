@@ -1,4 +1,4 @@
-#include "update_rig.h"
+#include "window_rig.h"
 
 #include <QRegularExpression>
 
@@ -97,7 +97,7 @@ private slots:
 
 void messages_test::initTestCase()
 {
-    QVERIFY(!sample("demo-firmware-v1.0.hex").isEmpty());
+    QVERIFY(!tool_dir::simulator_sample("demo-firmware-v1.0.hex").isEmpty());
 }
 
 void messages_test::message_of_each_tool_text_data()
@@ -109,7 +109,7 @@ void messages_test::message_of_each_tool_text_data()
     QTest::addColumn<QStringList>("shown");         // lines of the status box at the end
     QTest::addColumn<QString>("colour");
 
-    const QByteArray good = sample("demo-firmware-v1.0.hex");
+    const QByteArray good = tool_dir::simulator_sample("demo-firmware-v1.0.hex");
     const QByteArray own; // device library
     // The device a moment late and a pause around each phase line, as with the real tool:
     // a run that goes on after a warning reaches the program in its phases.
@@ -235,15 +235,14 @@ void messages_test::message_of_each_tool_text()
     QFETCH(QStringList, shown);
     QFETCH(QString, colour);
 
-    update_rig rig;
-    QVERIFY(rig.dir.is_valid());
+    window_rig rig;
     QVERIFY(rig.use_simulator(quick_settings + settings, device_library));
-    QVERIFY(rig.dir.write_file("fw.hex", firmware == "-" ? QByteArray(":00000001FF\n") : firmware));
+    QVERIFY(rig.dir.write_file("fw.hex", firmware == "-" ? QByteArray(empty_firmware) : firmware));
     rig.open();
     // The port list run ends by itself.
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(firmware != "-" || QFile::remove(rig.dir.file_path("fw.hex")));
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    rig.press_update();
     QTest::mouseRelease(rig.update, Qt::LeftButton);
 
     // The update is over once its outcome is shown and the tool has ended. Between the
@@ -289,13 +288,13 @@ void messages_test::waiting_and_progress_texts()
     QFETCH(QByteArray, output);
     QFETCH(QString, top);
 
-    update_rig rig;
+    window_rig rig;
     QVERIFY(rig.dir.is_valid());
     QVERIFY(rig.dir.set_script("2:wait go\n2:print " + output + "\n2:hang\n"));
-    QVERIFY(rig.dir.write_file("fw.hex", sample("demo-firmware-v1.0.hex")));
+    QVERIFY(rig.dir.write_file("fw.hex", tool_dir::simulator_sample("demo-firmware-v1.0.hex")));
     rig.open();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    rig.press_update();
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device...."),
                               tool_wait_ms);
 

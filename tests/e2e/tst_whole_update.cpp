@@ -1,6 +1,6 @@
-#include "update_rig.h"
 #include "wait_limits.h"
 #include "warnings.h"
+#include "window_rig.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ const char device_missing[] = "Unable to find the device within a time limit of 
 // The sample firmware with one checksum broken.
 QByteArray broken_checksum()
 {
-    QByteArray hex = sample("demo-firmware-v1.0.hex");
+    QByteArray hex = tool_dir::simulator_sample("demo-firmware-v1.0.hex");
     const int end = hex.indexOf('\n');
     hex[end - 2] = hex[end - 2] == '0' ? '1' : '0';
     return hex;
@@ -58,7 +58,7 @@ private slots:
 void whole_update_test::initTestCase()
 {
     qRegisterMetaType<QProcess::ExitStatus>();
-    QVERIFY(!sample("demo-firmware-v1.0.hex").isEmpty());
+    QVERIFY(!tool_dir::simulator_sample("demo-firmware-v1.0.hex").isEmpty());
 }
 
 void whole_update_test::outcome_data()
@@ -69,7 +69,7 @@ void whole_update_test::outcome_data()
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("colour");
 
-    const QByteArray good = sample("demo-firmware-v1.0.hex");
+    const QByteArray good = tool_dir::simulator_sample("demo-firmware-v1.0.hex");
     const QByteArray library; // the stand-in's own
     QTest::newRow("success") << QByteArray() << library << good << "Upload Complete!"
                              << "green";
@@ -119,14 +119,13 @@ void whole_update_test::outcome()
     QFETCH(QString, top);
     QFETCH(QString, colour);
 
-    update_rig rig;
-    QVERIFY(rig.dir.is_valid());
+    window_rig rig;
     QVERIFY(rig.use_simulator(settings, device_library));
     QVERIFY(rig.dir.write_file("fw.hex", firmware));
     rig.open();
 
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    QVERIFY(rig.ports_listed());
+    rig.press_update();
     QTest::mouseRelease(rig.update, Qt::LeftButton);
 
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
@@ -160,19 +159,17 @@ void whole_update_test::tool_missing()
     QFETCH(bool, at_update);
     QFETCH(bool, present);
 
-    update_rig rig(at_update ? tool_dir::fake_tool : tool_dir::no_tool);
+    window_rig rig(at_update ? tool_dir::fake_tool : tool_dir::no_tool);
     QVERIFY(rig.dir.is_valid());
     QVERIFY(rig.dir.set_script(ports_answer));
-    QVERIFY(rig.dir.write_file("fw.hex", ":00000001FF\n"));
+    QVERIFY(rig.dir.write_file("fw.hex", empty_firmware));
     if (present)
         QVERIFY(rig.dir.write_file("fwld.exe", "not a program\n"));
     rig.open();
     if (at_update) {
-        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning,
-                                  tool_wait_ms);
+        QVERIFY(rig.ports_listed());
         QVERIFY(QFile::remove(rig.dir.file_path("fwld.exe")));
-        QTest::mousePress(rig.update, Qt::LeftButton);
+        rig.press_update();
     }
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     const QString hint =
@@ -210,12 +207,12 @@ void whole_update_test::port_box_follows_the_hardware()
     QFETCH(QStringList, entries);
     QFETCH(QString, chosen);
 
-    update_rig rig;
+    window_rig rig;
     QVERIFY(rig.open_scripted(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.ports->count(), 2, tool_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     if (during_update) {
-        QTest::mousePress(rig.update, Qt::LeftButton);
+        rig.press_update();
         // The waiting run has begun once it has recorded its command line.
         QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
         QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
@@ -261,14 +258,13 @@ void whole_update_test::port_change_stops_update()
     QFETCH(QByteArray, settings);
     QFETCH(QString, running_line);
 
-    update_rig rig;
-    QVERIFY(rig.dir.is_valid());
+    window_rig rig;
     QVERIFY(rig.use_simulator(settings));
-    QVERIFY(rig.dir.write_file("fw.hex", sample("demo-firmware-v1.0.hex")));
+    QVERIFY(rig.dir.write_file("fw.hex", tool_dir::simulator_sample("demo-firmware-v1.0.hex")));
     rig.open();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
+    QVERIFY(rig.ports_listed());
 
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    rig.press_update();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
     QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith(running_line), update_wait_ms);
     QCOMPARE(rig.controller.process.state(), QProcess::Running);
@@ -343,12 +339,8 @@ void whole_update_test::run_ends()
     QFETCH(QString, top);
     QFETCH(QString, colour);
 
-    update_rig rig;
-    QVERIFY(rig.open_scripted(script));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
-
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    window_rig rig;
+    QVERIFY(rig.start_update(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(rig.drain());
@@ -375,13 +367,11 @@ void whole_update_test::tool_exits_right_after_answering()
     QFETCH(bool, update);
 
     for (int attempt = 0; attempt < 10; ++attempt) {
-        update_rig rig;
+        window_rig rig;
         QVERIFY(rig.open_scripted(script));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning,
-                                  tool_wait_ms);
+        QVERIFY(rig.ports_listed());
         if (update) {
-            QTest::mousePress(rig.update, Qt::LeftButton);
+            rig.press_update();
             QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), update_wait_ms);
             QCOMPARE(rig.dir.runs().size(), 3);
         }
@@ -421,10 +411,8 @@ void whole_update_test::texts_split_across_reads()
     QFETCH(QString, top);
     QFETCH(QString, colour);
 
-    update_rig rig;
-    QVERIFY(rig.open_scripted(script));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    window_rig rig;
+    QVERIFY(rig.start_update(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
     QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
     QCOMPARE(rig.dir.runs().value(2).mid(4, 2), QStringList({"-B", "2A"}));
@@ -435,14 +423,11 @@ void whole_update_test::texts_split_across_reads()
 // A message the user has to read is not overwritten by the figures that follow it.
 void whole_update_test::messages_stay_readable()
 {
-    update_rig rig;
-    QVERIFY(rig.open_scripted(QByteArray(ports_answer) +
-                              "2:print failed to make debug file!\\r\\n\n"
-                              "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
-                              "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
-                              "2:print ... \\b\\b\\b\\b\n2:hang\n"));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    window_rig rig;
+    QVERIFY(rig.start_update(QByteArray(ports_answer) + "2:print failed to make debug file!\\r\\n\n"
+                                                        "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
+                                                        "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
+                                                        "2:print ... \\b\\b\\b\\b\n2:hang\n"));
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device... "),
                               tool_wait_ms);
 
@@ -480,13 +465,13 @@ void whole_update_test::update_pressed_while_running()
     QFETCH(QString, second);
     QFETCH(QStringList, second_run);
 
-    update_rig rig;
+    window_rig rig;
     rig.controller.port_list_wait_ms = 1000;
     QVERIFY(rig.open_scripted(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 1, tool_wait_ms);
     if (second != "waits_for_ports") {
-        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-        QTest::mousePress(rig.update, Qt::LeftButton);
+        QVERIFY(rig.ports_listed());
+        rig.press_update();
         const QString settled = second == "refused" ? "Please cycle power to the device.   "
                                                     : "Communication error! Please ensure all "
                                                       "cables are secure and in good repair!";
@@ -499,7 +484,7 @@ void whole_update_test::update_pressed_while_running()
     const int runs_before = rig.dir.runs().size();
 
     const QStringList warnings = warnings_during([&] {
-        QTest::mousePress(rig.update, Qt::LeftButton);
+        rig.press_update();
         QVERIFY(rig.drain());
     });
     QCOMPARE(warnings, QStringList());
@@ -527,7 +512,7 @@ void whole_update_test::update_pressed_while_running()
 // Standard error is never shown; a tool that floods it must not fill memory.
 void whole_update_test::standard_error_flood_is_not_kept()
 {
-    update_rig rig;
+    window_rig rig;
     QVERIFY(rig.dir.is_valid());
     // 64 MB on standard error and nothing on standard output, far more than a pipe holds,
     // in 64 KB writes: under Wine each write costs about as much whatever its size.
@@ -583,15 +568,14 @@ void whole_update_test::odd_firmware_paths_reach_tool_unchanged()
         QSKIP("Windows forbids \" in file names");
 #endif
 
-    update_rig rig;
-    QVERIFY(rig.dir.is_valid());
+    window_rig rig;
     QVERIFY(rig.use_simulator());
-    QVERIFY(rig.dir.write_file(name, sample("demo-firmware-v1.0.hex")));
+    QVERIFY(rig.dir.write_file(name, tool_dir::simulator_sample("demo-firmware-v1.0.hex")));
     rig.open();
     QCOMPARE(rig.controller.filepath, name);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
+    QVERIFY(rig.ports_listed());
 
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    rig.press_update();
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), update_wait_ms);
     QCOMPARE(rig.dir.runs().value(2).value(7), name);
     QCOMPARE(rig.dir.runs().value(2).size(), 8);
@@ -613,7 +597,7 @@ void whole_update_test::floods_leave_window_responsive()
 {
     QFETCH(QByteArray, script);
 
-    update_rig rig;
+    window_rig rig;
     QVERIFY(rig.dir.is_valid());
     QVERIFY(rig.dir.set_script(script));
     QSignalSpy finished(&rig.controller.process,

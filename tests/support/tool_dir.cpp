@@ -31,7 +31,10 @@ tool_dir::~tool_dir()
 
 bool tool_dir::write_file(const QString &name, const QByteArray &contents) const
 {
+    // A file in a folder of its own gets the folder too.
     QFile file(m_dir.filePath(name));
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
+        return false;
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
 }
 
@@ -67,4 +70,10 @@ bool tool_dir::install_simulator() const
 bool tool_dir::copy_simulator_file(const QString &source, const QString &name) const
 {
     return QFile::copy(QString::fromUtf8(SIM_SOURCE_DIR) + '/' + source, m_dir.filePath(name));
+}
+
+QByteArray tool_dir::simulator_sample(const QString &name)
+{
+    QFile file(QString::fromUtf8(SIM_SOURCE_DIR) + "/samples/" + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -23,7 +23,8 @@ public:
     QString path() const { return m_dir.path(); }
     QString file_path(const QString &name) const { return m_dir.filePath(name); }
 
-    // Writes a file into the directory; returns false when it could not be written.
+    // Writes a file into the directory (`name` may name a folder in it, made when
+    // missing); returns false when it could not be written.
     bool write_file(const QString &name, const QByteArray &contents) const;
 
     // The fake tool's script (see fake_tool.cpp for its commands).
@@ -43,6 +44,9 @@ public:
     // Copies a file of the stand-in tool's source folder (device.txt, samples/...)
     // into the directory under `name`.
     bool copy_simulator_file(const QString &source, const QString &name) const;
+
+    // A file of the stand-in tool's samples folder; empty when it cannot be read.
+    static QByteArray simulator_sample(const QString &name);
 
     // Creates an empty marker file, which releases a fake tool waiting on it.
     bool touch(const QString &name) const { return write_file(name, QByteArray()); }

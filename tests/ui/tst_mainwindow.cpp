@@ -1,5 +1,6 @@
 #include "label_fit.h"
 #include "wait_limits.h"
+#include "warnings.h"
 #include "window_rig.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -22,14 +22,6 @@ const char no_flash_file[] = "No flash file specified yet!";
 const char cycle_power_prompt[] = "Please cycle power to the device....";
 
 using run_list = QList<QStringList>;
-
-QStringList captured_warnings;
-
-void capture_warnings(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        captured_warnings << message;
-}
 
 // What the test saw of the open-file dialog.
 struct dialog_seen
@@ -81,7 +73,7 @@ dialog_seen load_through_dialog(window_rig &rig, const QString &path)
     dialog_seen seen;
     QObject guard;
     answer_file_dialog(&guard, path, &seen);
-    rig.firmware_box()->setCurrentIndex(rig.firmware_box()->findText(load_file));
+    rig.firmware->setCurrentIndex(rig.firmware->findText(load_file));
     return seen;
 }
 
@@ -111,7 +103,7 @@ using box_steps = QList<box_step>;
 
 void apply(window_rig &rig, const box_step &step, const QString &dir)
 {
-    QComboBox *box = step.box == which_box::port ? rig.serial_box() : rig.firmware_box();
+    QComboBox *box = step.box == which_box::port ? rig.ports : rig.firmware;
     const QString text = step.texts.value(0);
     switch (step.change) {
     case box_change::select:
@@ -150,12 +142,6 @@ QString canonical(const QString &path)
     return QFileInfo(path).canonicalFilePath();
 }
 
-bool write_file(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(":00000001FF\n") > 0;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(box_steps)
@@ -178,12 +164,6 @@ private slots:
     void placeholder_is_no_file();
     void box_changes_reach_controller_data();
     void box_changes_reach_controller();
-
-private:
-    static void press_update(window_rig &rig)
-    {
-        QTest::mousePress(rig.widget<QPushButton>("Update_button"), Qt::LeftButton);
-    }
 };
 
 void mainwindow_test::startup_firmware_box_data()
@@ -205,9 +185,9 @@ void mainwindow_test::startup_firmware_box()
     QFETCH(QStringList, entries);
     QFETCH(QString, filepath);
 
-    window_rig rig(files);
-    QVERIFY(rig.ready);
-    QComboBox *box = rig.firmware_box();
+    window_rig rig;
+    QVERIFY(rig.build(files));
+    QComboBox *box = rig.firmware;
 
     QCOMPARE(entries_of(box), entries);
     QCOMPARE(box->currentIndex(), 0);
@@ -219,27 +199,26 @@ void mainwindow_test::startup_firmware_box()
 
 void mainwindow_test::startup_wiring()
 {
-    captured_warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(capture_warnings);
     window_rig rig;
-    qInstallMessageHandler(previous);
-    QVERIFY(rig.ready);
+    bool built = false;
+    const QStringList warnings = warnings_during([&] { built = rig.build(); });
+    QVERIFY(built);
     // A misspelt signature fails only at run time, with a warning.
-    QVERIFY2(captured_warnings.isEmpty(), qPrintable(captured_warnings.join('\n')));
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 
     QCOMPARE(rig.window->minimumSize(), QSize(565, 269));
     QCOMPARE(rig.window->maximumSize(), QSize(565, 269));
     QVERIFY(rig.timer.isActive());
     QCOMPARE(rig.timer.interval(), 400);
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), run_list{{"-t"}}, tool_wait_ms);
-    QVERIFY(rig.serial_box()->count() == 0);
+    QVERIFY(rig.ports->count() == 0);
     QCOMPARE(rig.controller.comport, QString("1"));
 }
 
 void mainwindow_test::startup_caption_fonts()
 {
     window_rig rig;
-    QVERIFY(rig.ready);
+    QVERIFY(rig.build());
     const auto *label_3 = rig.widget<QLabel>("label_3");
 
     // What the form's caption font measures on this machine decides the size.
@@ -263,9 +242,9 @@ void mainwindow_test::startup_caption_fonts()
     QCOMPARE(label_3->font().pointSize(), after_height_step);
     QCOMPARE(rig.widget<QLabel>("label_4")->font(), label_3->font());
     QCOMPARE(rig.widget<QGroupBox>("groupBox_2")->font(), label_3->font());
-    QCOMPARE(rig.status_box()->font(), label_3->font());
-    QCOMPARE(rig.widget<QPushButton>("Update_button")->font().pointSize(), 10);
-    QCOMPARE(rig.serial_box()->font(), rig.widget<QWidget>("centralWidget")->font());
+    QCOMPARE(rig.box->font(), label_3->font());
+    QCOMPARE(rig.update->font().pointSize(), 10);
+    QCOMPARE(rig.ports->font(), rig.widget<QWidget>("centralWidget")->font());
 }
 
 void mainwindow_test::port_list_data()
@@ -295,20 +274,20 @@ void mainwindow_test::port_list()
     QFETCH(QString, comport);
 
     window_rig rig;
-    QVERIFY(rig.ready);
+    QVERIFY(rig.build());
     if (!earlier_list.isEmpty())
         emit rig.controller.devicelist(earlier_list);
     emit rig.controller.devicelist(list);
 
-    QCOMPARE(entries_of(rig.serial_box()), entries);
-    QCOMPARE(rig.serial_box()->currentIndex(), entries.size() - 1);
+    QCOMPARE(entries_of(rig.ports), entries);
+    QCOMPARE(rig.ports->currentIndex(), entries.size() - 1);
     QCOMPARE(rig.controller.comport, comport);
 }
 
 void mainwindow_test::port_change_stops_running_tool()
 {
-    window_rig rig({"fw.hex"}, "hang\n");
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build({"fw.hex"}, "hang\n"));
     // Waiting for the tool's own record of its start as well as for the process:
     // a tool killed before it wrote the record would leave none, and the record
     // may be there before QProcess has taken note of the start.
@@ -319,12 +298,12 @@ void mainwindow_test::port_change_stops_running_tool()
     emit rig.controller.devicelist({"3", "7"});
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
 
-    press_update(rig);
+    rig.press_update();
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(),
                               (run_list{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}), tool_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
 
-    rig.serial_box()->setCurrentIndex(0);
+    rig.ports->setCurrentIndex(0);
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
     QCOMPARE(rig.controller.comport, QString("3"));
 }
@@ -332,7 +311,7 @@ void mainwindow_test::port_change_stops_running_tool()
 void mainwindow_test::update_without_firmware()
 {
     window_rig rig;
-    QVERIFY(rig.ready);
+    QVERIFY(rig.build());
     rig.timer.stop();
     // The port list runs from the event loop, and is over before the presses.
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.arguments, QStringList{"-t"}, tool_wait_ms);
@@ -341,26 +320,26 @@ void mainwindow_test::update_without_firmware()
     rig.window->change_Status_textbox_color(red);
     rig.window->insert_text("queued line");
 
-    press_update(rig);
-    press_update(rig);
+    rig.press_update();
+    rig.press_update();
 
     // Written at once, each on a line of its own at the top.
     const QString pressed = QString(no_flash_file) + '\n' + no_flash_file + '\n';
-    QCOMPARE(rig.status_box()->toPlainText(), pressed);
+    QCOMPARE(rig.box->toPlainText(), pressed);
     // The queue still holds the one line, and nothing else: a tick shows it, the next none.
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), "queued line\n" + pressed);
+    QCOMPARE(rig.box->toPlainText(), "queued line\n" + pressed);
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), "queued line\n" + pressed);
-    QCOMPARE(rig.status_box()->palette().color(QPalette::Base), red);
+    QCOMPARE(rig.box->toPlainText(), "queued line\n" + pressed);
+    QCOMPARE(rig.box->palette().color(QPalette::Base), red);
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
     QCOMPARE(rig.controller.arguments, QStringList{"-t"});
 }
 
 void mainwindow_test::update_with_firmware()
 {
-    window_rig rig({"fw.hex"});
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build({"fw.hex"}));
     rig.timer.stop();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     rig.window->change_Status_textbox_color(QColor(255, 0, 0));
@@ -368,28 +347,30 @@ void mainwindow_test::update_with_firmware()
     rig.window->update_text_now();
     rig.window->insert_text("stale line");
 
-    press_update(rig);
+    rig.press_update();
 
-    QCOMPARE(rig.status_box()->palette().color(QPalette::Base), QColor(255, 255, 255));
+    QCOMPARE(rig.box->palette().color(QPalette::Base), QColor(255, 255, 255));
     const QString separated = QString(14, '\n') + "Earlier line\n";
-    QCOMPARE(rig.status_box()->toPlainText(), separated);
+    QCOMPARE(rig.box->toPlainText(), separated);
     // The stale line is gone from the queue and the prompt is its only entry.
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), cycle_power_prompt + ('\n' + separated));
+    QCOMPARE(rig.box->toPlainText(), cycle_power_prompt + ('\n' + separated));
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), cycle_power_prompt + ('\n' + separated));
+    QCOMPARE(rig.box->toPlainText(), cycle_power_prompt + ('\n' + separated));
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(),
                               (run_list{{"-t"}, {"-s", "1", "-M", "1000000", "-b"}}), tool_wait_ms);
 }
 
 void mainwindow_test::load_two_files_through_dialog()
 {
-    QTemporaryDir elsewhere;
-    QVERIFY(elsewhere.isValid());
-    const QString first = canonical(elsewhere.path()) + "/first.hex";
-    const QString second = canonical(elsewhere.path()) + "/second.hex";
+    // A folder the box does not list itself.
     window_rig rig;
-    QVERIFY(rig.ready && write_file(first) && write_file(second));
+    QVERIFY(rig.build());
+    QVERIFY(rig.dir.write_file("elsewhere/first.hex", empty_firmware));
+    QVERIFY(rig.dir.write_file("elsewhere/second.hex", empty_firmware));
+    const QString elsewhere = canonical(rig.dir.file_path("elsewhere"));
+    const QString first = elsewhere + "/first.hex";
+    const QString second = elsewhere + "/second.hex";
 
     const dialog_seen seen = load_through_dialog(rig, first);
     QVERIFY(seen.opened);
@@ -397,55 +378,53 @@ void mainwindow_test::load_two_files_through_dialog()
     QCOMPARE(seen.filters, (QStringList{"All Files (*)", "Firmware Files (*.hex)"}));
     QCOMPARE(seen.selected_filter, QString("Firmware Files (*.hex)"));
     QCOMPARE(seen.directory, canonical(rig.dir.path()));
-    QCOMPARE(entries_of(rig.firmware_box()), (QStringList{placeholder, "", first, load_file}));
-    QCOMPARE(rig.firmware_box()->currentText(), first);
+    QCOMPARE(entries_of(rig.firmware), (QStringList{placeholder, "", first, load_file}));
+    QCOMPARE(rig.firmware->currentText(), first);
     QCOMPARE(rig.controller.filepath, first);
 
     // The second dialog opens where the first file was.
     const dialog_seen again = load_through_dialog(rig, second);
     QVERIFY(again.opened);
-    QCOMPARE(again.directory, canonical(elsewhere.path()));
-    QCOMPARE(entries_of(rig.firmware_box()),
-             (QStringList{placeholder, "", first, second, load_file}));
-    QCOMPARE(rig.firmware_box()->currentText(), second);
+    QCOMPARE(again.directory, elsewhere);
+    QCOMPARE(entries_of(rig.firmware), (QStringList{placeholder, "", first, second, load_file}));
+    QCOMPARE(rig.firmware->currentText(), second);
     QCOMPARE(rig.controller.filepath, second);
 }
 
 void mainwindow_test::cancelled_dialog_keeps_firmware()
 {
-    window_rig rig({"fw.hex"});
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build({"fw.hex"}));
 
     const dialog_seen seen = load_through_dialog(rig, QString());
     QVERIFY(seen.opened);
     QCOMPARE(seen.directory, canonical(rig.dir.path()));
-    QCOMPARE(entries_of(rig.firmware_box()), (QStringList{"fw.hex", "", load_file}));
-    QCOMPARE(rig.firmware_box()->currentText(), QString(load_file));
+    QCOMPARE(entries_of(rig.firmware), (QStringList{"fw.hex", "", load_file}));
+    QCOMPARE(rig.firmware->currentText(), QString(load_file));
     QCOMPARE(rig.controller.filepath, QString("fw.hex"));
 }
 
 void mainwindow_test::placeholder_is_no_file()
 {
-    QTemporaryDir elsewhere;
-    QVERIFY(elsewhere.isValid());
-    const QString firmware = canonical(elsewhere.path()) + "/fw.hex";
     window_rig rig;
-    QVERIFY(rig.ready && write_file(firmware));
+    QVERIFY(rig.build());
+    QVERIFY(rig.dir.write_file("elsewhere/fw.hex", empty_firmware));
+    const QString firmware = canonical(rig.dir.file_path("elsewhere/fw.hex"));
     rig.timer.stop();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(load_through_dialog(rig, firmware).opened);
     QCOMPARE(rig.controller.filepath, firmware);
 
     // Going back to the placeholder leaves no file to flash.
-    rig.firmware_box()->setCurrentIndex(0);
-    QCOMPARE(rig.firmware_box()->currentText(), QString(placeholder));
+    rig.firmware->setCurrentIndex(0);
+    QCOMPARE(rig.firmware->currentText(), QString(placeholder));
     QCOMPARE(rig.controller.filepath, QString());
 
-    press_update(rig);
-    QCOMPARE(rig.status_box()->toPlainText(), QString(no_flash_file) + '\n');
+    rig.press_update();
+    QCOMPARE(rig.box->toPlainText(), QString(no_flash_file) + '\n');
     // Nothing was queued: a tick adds nothing.
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), QString(no_flash_file) + '\n');
+    QCOMPARE(rig.box->toPlainText(), QString(no_flash_file) + '\n');
     QCOMPARE(rig.controller.arguments, QStringList{"-t"});
 }
 
@@ -508,8 +487,8 @@ void mainwindow_test::box_changes_reach_controller()
     // which may still change its boxes while it is destroyed.
     const QString unset = QStringLiteral("<unset>");
     QStringList reached;
-    window_rig rig({"a.hex", "b.hex"});
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build({"a.hex", "b.hex"}));
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     const QString dir = canonical(rig.dir.path());
 
@@ -522,7 +501,7 @@ void mainwindow_test::box_changes_reach_controller()
     };
     look();
     QCOMPARE(reached, (QStringList{"firmware a.hex", "port 1"}));
-    for (QComboBox *box : {rig.firmware_box(), rig.serial_box()})
+    for (QComboBox *box : {rig.firmware, rig.ports})
         connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), box, look);
 
     for (const box_step &step : steps) {

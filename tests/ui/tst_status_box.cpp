@@ -80,24 +80,24 @@ void status_box_test::ticks()
     QFETCH(QStringList, after_ticks);
 
     window_rig rig;
-    QVERIFY(rig.ready);
+    QVERIFY(rig.build());
     rig.timer.stop();
     for (const QString &text : texts)
         rig.window->insert_text(text);
-    QCOMPARE(rig.status_box()->toPlainText(), QString());
+    QCOMPARE(rig.box->toPlainText(), QString());
 
     for (const QString &expected : after_ticks) {
         rig.window->update_text_now();
-        QCOMPARE(rig.status_box()->toPlainText(), expected);
+        QCOMPARE(rig.box->toPlainText(), expected);
     }
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), after_ticks.last());
+    QCOMPARE(rig.box->toPlainText(), after_ticks.last());
 }
 
 void status_box_test::progress_replaces_first_visual_line_of_wrapped_paragraph()
 {
     window_rig rig;
-    QVERIFY(rig.ready);
+    QVERIFY(rig.build());
     rig.timer.stop();
     // Wrapping needs the box laid out at its real width.
     rig.window->show();
@@ -106,7 +106,7 @@ void status_box_test::progress_replaces_first_visual_line_of_wrapped_paragraph()
     const QString long_line = QString("word ").repeated(80).trimmed();
     rig.window->insert_text(long_line);
     rig.window->update_text_now();
-    QTextBlock top = rig.status_box()->document()->firstBlock();
+    QTextBlock top = rig.box->document()->firstBlock();
     QVERIFY2(top.layout()->lineCount() > 1, "the test line must wrap");
     const int first_line_length = top.layout()->lineAt(0).textLength();
 
@@ -114,7 +114,7 @@ void status_box_test::progress_replaces_first_visual_line_of_wrapped_paragraph()
     rig.window->update_text_now();
     // The figure takes the place of the first line; the wrapped rest of the
     // paragraph stays after it (Qt keeps the blank at the wrap).
-    const QString text = rig.status_box()->document()->firstBlock().text();
+    const QString text = rig.box->document()->firstBlock().text();
     QVERIFY(text.startsWith('P'));
     const QString rest = text.mid(1);
     QVERIFY2(rest.trimmed().size() >= long_line.size() - first_line_length - 1, qPrintable(text));
@@ -124,7 +124,7 @@ void status_box_test::progress_replaces_first_visual_line_of_wrapped_paragraph()
 void status_box_test::tick_brings_view_back_to_newest_line()
 {
     window_rig rig;
-    QVERIFY(rig.ready);
+    QVERIFY(rig.build());
     rig.timer.stop();
     rig.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
@@ -133,13 +133,13 @@ void status_box_test::tick_brings_view_back_to_newest_line()
         rig.window->update_text_now();
     }
     // The user has scrolled down to older lines.
-    QScrollBar *scroll = rig.status_box()->verticalScrollBar();
+    QScrollBar *scroll = rig.box->verticalScrollBar();
     QVERIFY(scroll->maximum() > 0);
     scroll->setValue(scroll->maximum());
 
     rig.window->insert_text("line 31");
     rig.window->update_text_now();
-    QTextEdit *box = rig.status_box();
+    QTextEdit *box = rig.box;
     const QRect newest = box->cursorRect(QTextCursor(box->document()));
     QVERIFY2(box->viewport()->rect().contains(newest), qPrintable(QString::number(newest.top())));
 }
@@ -147,13 +147,13 @@ void status_box_test::tick_brings_view_back_to_newest_line()
 void status_box_test::controller_text_is_queued_not_shown()
 {
     window_rig rig;
-    QVERIFY(rig.ready);
+    QVERIFY(rig.build());
     rig.timer.stop();
 
     emit rig.controller.textreadysig("Error occured: ");
-    QCOMPARE(rig.status_box()->toPlainText(), QString());
+    QCOMPARE(rig.box->toPlainText(), QString());
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), QString("Error occured: \n"));
+    QCOMPARE(rig.box->toPlainText(), QString("Error occured: \n"));
 }
 
 void status_box_test::history_keeps_newest_thousand_lines_data()
@@ -187,7 +187,7 @@ void status_box_test::history_keeps_newest_thousand_lines()
     QFETCH(QString, bottom);
 
     window_rig rig;
-    QVERIFY(rig.ready);
+    QVERIFY(rig.build());
     rig.timer.stop();
     for (int i = 1; i <= lines; ++i) {
         rig.window->insert_text(QString("line %1").arg(i));
@@ -197,7 +197,7 @@ void status_box_test::history_keeps_newest_thousand_lines()
         rig.window->insert_text(figure);
         rig.window->update_text_now();
     }
-    QTextEdit *box = rig.status_box();
+    QTextEdit *box = rig.box;
     if (line_feeds > 0) {
         box->moveCursor(QTextCursor::Start);
         box->insertPlainText(QString(line_feeds, '\n'));
@@ -214,12 +214,12 @@ void status_box_test::history_keeps_newest_thousand_lines()
 void status_box_test::colour_sets_base_of_every_group()
 {
     window_rig rig;
-    QVERIFY(rig.ready);
-    const QColor text_before = rig.status_box()->palette().color(QPalette::Text);
+    QVERIFY(rig.build());
+    const QColor text_before = rig.box->palette().color(QPalette::Text);
     const QColor green(0, 255, 50);
 
     emit rig.controller.changecolour(green);
-    const QPalette palette = rig.status_box()->palette();
+    const QPalette palette = rig.box->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         QCOMPARE(palette.brush(group, QPalette::Base).color(), green);
         QCOMPARE(palette.brush(group, QPalette::Base).style(), Qt::SolidPattern);
