@@ -1,3 +1,4 @@
+#include "communication_texts.h"
 #include "window_rig.h"
 
 #include <QRegularExpression>
@@ -46,27 +47,6 @@ const char complete[] = "Upload Complete!";
 // The stand-in copies what it prints to the transcript, so the tool's side is checked too.
 const char quick_settings[] = "device_appears_after_ms=0\nphase_delay_ms=0\n"
                               "transcript_file=transcript.txt\n";
-
-// The communication failures, numbered as the stand-in's comm:N fault takes them.
-const char *const comm_texts[] = {"read at word address %d fail!",
-                                  "send reset failed!",
-                                  "Timeout!",
-                                  "no stx char!",
-                                  "no second stx char!",
-                                  "no ending char!",
-                                  "checksum error: ",
-                                  "Write command send failed",
-                                  "EEProm write command receive failed!",
-                                  "Flash write command receive failed!",
-                                  "Erase command receive failed!",
-                                  "Erase command send failed",
-                                  "EEPROM Read command send failed",
-                                  "EEPROM Read command receive failed!",
-                                  "Flash Read command receive failed!",
-                                  "Flash Read command send failed",
-                                  "Version command send failed",
-                                  "Flash Read fail!",
-                                  "Written flash ends at word address "};
 
 QByteArray text_fault(int number)
 {
@@ -201,9 +181,10 @@ void messages_test::message_of_each_tool_text_data()
         {"Truncating lower range limit to lower range of writable flash"}, too_much_data);
     red("more_data_than_device_holds", text_fault(18), {too_much_data}, too_much_data);
     // Row 20
-    for (int i = 0; i < 19; ++i)
-        red(tag_of(comm_texts[i]).constData(), "fault=comm:" + QByteArray::number(i + 1) + '\n',
-            {comm_texts[i]}, communication);
+    for (int i = 0; i < communication_text_count; ++i)
+        red(tag_of(communication_texts[i]).constData(),
+            "fault=comm:" + QByteArray::number(i + 1) + '\n', {communication_texts[i]},
+            communication);
     // Row 21
     red("no_file_name", text_fault(19), {"No file name specified"}, file_name);
     // Row 22

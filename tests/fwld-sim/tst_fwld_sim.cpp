@@ -1,3 +1,4 @@
+#include "communication_texts.h"
 #include "tool_dir.h"
 #include "wait_limits.h"
 
@@ -437,28 +438,9 @@ void fwld_sim_test::fault_table_data()
         << QByteArrayList{"Truncating lower range limit to lower range of writable flash",
                           "Now writing from 0x0800 to 0x08FF", done}
         << 0;
-    const char *const comm[] = {"read at word address %d fail!",
-                                "send reset failed!",
-                                "Timeout!",
-                                "no stx char!",
-                                "no second stx char!",
-                                "no ending char!",
-                                "checksum error: ",
-                                "Write command send failed",
-                                "EEProm write command receive failed!",
-                                "Flash write command receive failed!",
-                                "Erase command receive failed!",
-                                "Erase command send failed",
-                                "EEPROM Read command send failed",
-                                "EEPROM Read command receive failed!",
-                                "Flash Read command receive failed!",
-                                "Flash Read command send failed",
-                                "Version command send failed",
-                                "Flash Read fail!",
-                                "Written flash ends at word address "};
-    for (int i = 0; i < 19; ++i)
+    for (int i = 0; i < communication_text_count; ++i)
         row(qPrintable(QString("row20_comm_%1").arg(i + 1)), flash_args(),
-            "fault=comm:" + QByteArray::number(i + 1), {comm[i]}, 1);
+            "fault=comm:" + QByteArray::number(i + 1), {communication_texts[i]}, 1);
     row("row20_comm_by_text", flash_args(), "fault=comm:no ending char!", {"no ending char!"}, 1);
     row("row20_no_device_on_port", {"-s", "3", "-M", "1000000", "-B", "2A", "-f", "fw.hex"}, none,
         {"Timeout!"}, 1);
