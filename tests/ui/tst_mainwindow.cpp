@@ -1,4 +1,3 @@
-#include "label_fit.h"
 #include "wait_limits.h"
 #include "warnings.h"
 #include "window_rig.h"
@@ -221,25 +220,19 @@ void mainwindow_test::startup_caption_fonts()
     QVERIFY(rig.build());
     const auto *label_3 = rig.widget<QLabel>("label_3");
 
-    // What the form's caption font measures on this machine decides the size.
-    QFont form_font;
-    form_font.setPointSize(11);
-    form_font.setBold(true);
-    const QFontMetrics form_metrics(form_font);
-    int expected = label_fit::width_fitted_point_size(
-                       label_3->width(), form_metrics.horizontalAdvance(label_3->text()), 11)
-                       .value_or(11);
-    // Then a point less at a time while the text is still too wide.
-    while (expected > 1 && QFontMetrics(QFont(form_font.family(), expected, QFont::Bold))
-                                   .horizontalAdvance(label_3->text()) > label_3->width())
-        --expected;
-    const int after_height_step =
-        label_fit::height_fitted_point_size(
-            label_3->height(),
-            QFontMetrics(QFont(form_font.family(), expected, QFont::Bold)).height(), expected)
-            .value_or(expected);
-
-    QCOMPARE(label_3->font().pointSize(), after_height_step);
+    // "Select Serial Port:" lies whole inside its fixed box, at the largest whole
+    // point size at which it does, whatever the fonts of this machine.
+    const auto fits = [label_3](int size) {
+        QFont font = label_3->font();
+        font.setPointSize(size);
+        const QFontMetrics metrics(font);
+        return metrics.horizontalAdvance(label_3->text()) <= label_3->width() &&
+               metrics.height() <= label_3->height();
+    };
+    const int size = label_3->font().pointSize();
+    QVERIFY(label_3->font().bold());
+    QVERIFY2(fits(size), qPrintable(QString::number(size)));
+    QVERIFY2(!fits(size + 1), qPrintable(QString::number(size)));
     QCOMPARE(rig.widget<QLabel>("label_4")->font(), label_3->font());
     QCOMPARE(rig.widget<QGroupBox>("groupBox_2")->font(), label_3->font());
     QCOMPARE(rig.box->font(), label_3->font());
