@@ -1,45 +1,17 @@
 #include "communication_texts.h"
+#include "tool_messages.h"
 #include "window_rig.h"
 
 #include <QRegularExpression>
 
 // Every tool text of the message table and every message, through the real window and
-// the stand-in tool. The expected texts are typed here, apart from the program's table
-// and the stand-in's own texts, so that a changed character in either, or a message
-// given to the wrong row, fails a row.
+// the stand-in tool. The expected texts are typed for the tests (here and in
+// tests/support), apart from the program's table and the stand-in's own texts, so
+// that a changed character in either, or a message given to the wrong row, fails a row.
 
 namespace {
 
-const char maker_site[] = "https://www.velmora.example/downloads";
-
-// The messages as the status box shows them: one line, without the closing blank line.
-const char debug_file[] =
-    "Unable to create \"serial_communication_record.txt\", future debugging may be impaired.";
-const char file_name[] =
-    "Input Firmware file name contains illegal characters. Please rename and load again.";
-const char newer_software[] = "Program requires an update to program this device, please "
-                              "download the latest software from ";
-const char serial_port[] = "This serial port is unusable. Please check that the serial port "
-                           "isn't being used by another program, and is installed correctly.";
-const char no_device[] = "Unable to find the device within a time limit of 30 seconds! Please "
-                         "check connections and try again!";
-const char device_file[] = "Could not find device library file \"device.txt\" in the local "
-                           "directory. Please replace this file or reinstall the program.";
-const char incompatible_tool[] = "Command line tool incompatible with this helper program. "
-                                 "Please reinstall the latest upload program and try again!";
-const char choose_port[] = "Please select a serial port to use!";
-const char disk[] =
-    "Unable to write to the hard drive... Please check your computer and try again.";
-const char bad_firmware[] = "Unable to use this firmware file. Please ensure the file loaded is "
-                            "a valid firmware file for your device, and is not corrupt!";
-const char too_much_data[] = "This file specifies more data than the current device can hold. "
-                             "The firmware may not behave as expected.";
-const char communication[] =
-    "Communication error! Please ensure all cables are secure and in good repair!";
-const char rejected_file[] = "File could not be uploaded to device. Please ensure the firmware "
-                             "file is not corrupt and is a valid firmware file from ";
-const char device_config[] = "Error with device configuration. Please check that device.txt is "
-                             "not corrupt, and reinstall the tool if necessary.";
+using namespace tool_messages;
 
 const char complete[] = "Upload Complete!";
 

@@ -1,5 +1,6 @@
 #include "message_catalogue.h"
 #include "output_interpreter.h"
+#include "tool_messages.h"
 
 #include <QSet>
 #include <QtTest>
@@ -35,7 +36,8 @@ QStringList describe(const QVector<tool_reaction> &reactions)
     return out;
 }
 
-// What a chunk holding nothing but `text` of catalogue row `row` must do.
+// What a chunk holding nothing but `text` of catalogue row `row` must do; a
+// message as typed for the tests, not the table's own.
 QStringList alone(const catalogue_row &row, const QString &text)
 {
     const QString n = QString::number(row.number);
@@ -58,7 +60,7 @@ QStringList alone(const catalogue_row &row, const QString &text)
         return {n + " device |"};
     case row_effect::message:
     case row_effect::warning:
-        return {n + " text " + row.message, n + " colour red"};
+        return {n + " text " + tool_messages::of_row(row.number) + "\n\n", n + " colour red"};
     }
     return {};
 }
