@@ -206,7 +206,7 @@ void messages_test::message_of_each_tool_text()
                                   rig.controller.process.state() == QProcess::NotRunning,
                               qPrintable(rig.lines().join('\n')), update_wait_ms);
     QVERIFY(rig.drain());
-    QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
+    QCOMPARE(rig.colour(), status_colour(colour));
 
     QFile transcript(rig.dir.file_path("transcript.txt"));
     QVERIFY(transcript.open(QIODevice::ReadOnly));

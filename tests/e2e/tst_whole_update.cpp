@@ -129,10 +129,7 @@ void whole_update_test::outcome()
     QTest::mouseRelease(rig.update, Qt::LeftButton);
 
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
-    const QColor expected = colour == "green" ? rig.controller.green
-                            : colour == "red" ? rig.controller.red
-                                              : rig.controller.white;
-    QCOMPARE(rig.colour(), expected);
+    QCOMPARE(rig.colour(), status_colour(colour));
     if (colour == "green") {
         const QList<QStringList> runs{{"-t"},
                                       {"-s", "4", "-M", "1000000", "-b"},
@@ -178,7 +175,7 @@ void whole_update_test::tool_missing()
                       ". Put this program in the folder of fwld.exe and start it from there.";
     QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith(hint), tool_wait_ms);
     QCOMPARE(rig.lines().mid(1, 2), QStringList({"Failed to start!", "Error occured: "}));
-    QCOMPARE(rig.colour(), at_update ? rig.controller.red : rig.controller.white);
+    QCOMPARE(rig.colour(), status_colour(at_update ? "red" : "white"));
     QCOMPARE(rig.ports->count(), at_update ? 2 : 0);
 }
 
@@ -276,7 +273,7 @@ void whole_update_test::port_change_stops_update()
     // The stop itself is ours and no crash; the user is told why the update ended.
     QVERIFY(!rig.box->toPlainText().contains("Error occured"));
     QCOMPARE(rig.lines().value(1), QString(port_changed));
-    QCOMPARE(rig.colour(), rig.controller.red);
+    QCOMPARE(rig.colour(), status_colour("red"));
 }
 
 void whole_update_test::run_ends_data()
@@ -345,8 +342,7 @@ void whole_update_test::run_ends()
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(rig.drain());
     QCOMPARE(rig.lines().value(1), top);
-    const QColor expected = colour == "green" ? rig.controller.green : rig.controller.red;
-    QCOMPARE(rig.colour(), expected);
+    QCOMPARE(rig.colour(), status_colour(colour));
 }
 
 // A tool that answers and exits at once ends its run while its last output is
@@ -414,7 +410,7 @@ void whole_update_test::texts_split_across_reads()
     window_rig rig;
     QVERIFY(rig.start_update(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
-    QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
+    QCOMPARE(rig.colour(), status_colour(colour));
     QCOMPARE(rig.dir.runs().value(2).mid(4, 2), QStringList({"-B", "2A"}));
     QVERIFY(rig.drain());
     QCOMPARE(rig.box->toPlainText().count(top), 1);
@@ -499,7 +495,7 @@ void whole_update_test::update_pressed_while_running()
     }
     QVERIFY(!rig.lines().contains("An update is already running!"));
     QVERIFY(rig.lines().contains("Please cycle power to the device...."));
-    QCOMPARE(rig.colour(), rig.controller.white);
+    QCOMPARE(rig.colour(), status_colour("white"));
     if (script.startsWith("1:wait go"))
         QVERIFY(rig.dir.touch("go"));
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), runs_before + 1, tool_wait_ms);

@@ -29,6 +29,12 @@ inline const char sim_settings[] = "device_appears_after_ms=200\n"
                                    // Each phase line must arrive in a read of its own.
                                    "phase_delay_ms=250\n";
 
+// The status box's colours, as the design gives them: "white", "green" or "red".
+inline QColor status_colour(const QString &name)
+{
+    return name == "green" ? QColor(0, 255, 50) : name == "red" ? QColor(255, 0, 0) : Qt::white;
+}
+
 // A firmware file that holds nothing but its end record.
 inline const char empty_firmware[] = ":00000001FF\n";
 
