@@ -46,39 +46,12 @@ inline const char device_config[] =
 // The message of a row of the table (numbered from 1), or nothing for a row without one.
 inline QString of_row(int row)
 {
-    switch (row) {
-    case 8:
-    case 16:
-        return debug_file;
-    case 9:
-    case 21:
-        return file_name;
-    case 10:
-        return newer_software + QString(maker_site) + '!';
-    case 11:
-        return serial_port;
-    case 12:
-        return no_device;
-    case 13:
-        return device_file;
-    case 14:
-        return incompatible_tool;
-    case 15:
-        return choose_port;
-    case 17:
-        return disk;
-    case 18:
-        return bad_firmware;
-    case 19:
-        return too_much_data;
-    case 20:
-        return communication;
-    case 22:
-        return rejected_file + QString(maker_site) + '!';
-    case 23:
-        return device_config;
-    }
-    return QString();
+    const QString site = QString(maker_site) + '!';
+    const QString from_row_8[] = {debug_file,    file_name,   newer_software + site, serial_port,
+                                  no_device,     device_file, incompatible_tool,     choose_port,
+                                  debug_file,    disk,        bad_firmware,          too_much_data,
+                                  communication, file_name,   rejected_file + site,  device_config};
+    return row >= 8 && row <= 23 ? from_row_8[row - 8] : QString();
 }
 
 } // namespace tool_messages
