@@ -46,10 +46,10 @@ QString measured_line(int i, bool progress)
                     : QStringLiteral("Now writing line %1").arg(i, 3);
 }
 
-class PaintCounter : public QObject
+class paint_counter : public QObject
 {
 public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    explicit paint_counter(QWidget *widget) { widget->installEventFilter(this); }
     int count = 0;
 
 protected:
@@ -62,18 +62,18 @@ protected:
 };
 
 // Either box: the program's window, or the bare form.
-struct Box
+struct bench_box
 {
-    virtual ~Box() = default;
+    virtual ~bench_box() = default;
     virtual void send(const QString &line) = 0;
     virtual QWidget *top_level() = 0;
     QTextEdit *edit = nullptr;
-    std::unique_ptr<PaintCounter> paints;
+    std::unique_ptr<paint_counter> paints;
 };
 
-struct ProgramBox : Box
+struct program_box : bench_box
 {
-    ProgramBox()
+    program_box()
     {
         main_window = std::make_unique<MainWindow>(controller, timer);
         // The bench gives the ticks itself.
@@ -93,9 +93,9 @@ struct ProgramBox : Box
 };
 
 // The same form without the program: the edits a tick has to make, by hand.
-struct BareBox : Box
+struct bare_box : bench_box
 {
-    explicit BareBox(const QFont &font)
+    explicit bare_box(const QFont &font)
     {
         form.setupUi(&main_window);
         main_window.setFixedSize(565, 269);
@@ -129,7 +129,7 @@ struct BareBox : Box
 };
 
 // Milliseconds from the edit until the box has been painted; -1 when it never was.
-double timed_tick(Box &box, const QString &line)
+double timed_tick(bench_box &box, const QString &line)
 {
     const int before = box.paints->count;
     QElapsedTimer clock;
@@ -149,9 +149,9 @@ double median(QVector<double> v)
     return v.isEmpty() ? 0 : v[v.size() / 2];
 }
 
-bool show(Box &box)
+bool show(bench_box &box)
 {
-    box.paints = std::make_unique<PaintCounter>(box.edit->viewport());
+    box.paints = std::make_unique<paint_counter>(box.edit->viewport());
     box.top_level()->show();
     if (!QTest::qWaitForWindowExposed(box.top_level()))
         return false;
@@ -160,7 +160,7 @@ bool show(Box &box)
     return true;
 }
 
-struct Row
+struct table_row
 {
     int sent = 0;
     int held = 0;
@@ -169,9 +169,9 @@ struct Row
     double bare[2] = {};
 };
 
-bool measure(int sent, int ticks, Row &row)
+bool measure(int sent, int ticks, table_row &row)
 {
-    ProgramBox program;
+    program_box program;
     // Wait for the port-list run the window starts, so that nothing but the
     // bench's own lines goes into the box.
     auto *ports = program.main_window->findChild<QComboBox *>("serial_combobox");
@@ -187,7 +187,7 @@ bool measure(int sent, int ticks, Row &row)
                      qPrintable(program.edit->toPlainText()));
         return false;
     }
-    BareBox bare(program.edit->font());
+    bare_box bare(program.edit->font());
 
     // Sent before the windows are first shown, so the intermediate states are
     // not laid out or painted: every line still takes the program's own queue
@@ -243,19 +243,19 @@ int main(int argc, char **argv)
     const int ticks = argc >= 2 ? std::max(1, atoi(argv[1])) : 41;
 
     // The window lists the ports at start-up; the stand-in tool answers.
-    ToolDir dir(ToolDir::SimulatedTool);
-    if (!dir.isValid())
+    tool_dir dir(tool_dir::simulated_tool);
+    if (!dir.is_valid())
         return 1;
 
-    QVector<Row> rows;
+    QVector<table_row> rows;
     for (int sent : lines_sent) {
-        Row row;
+        table_row row;
         if (!measure(sent, ticks, row))
             return 1;
         rows << row;
     }
-    const Row *thousand = nullptr;
-    for (const Row &row : rows)
+    const table_row *thousand = nullptr;
+    for (const table_row &row : rows)
         if (row.sent == 1000)
             thousand = &row;
 
@@ -265,7 +265,7 @@ int main(int argc, char **argv)
         "| lines sent | lines held | tick | program ms | bare QTextEdit ms | program / bare "
         "| program / same tick at 1,000 sent | history sent in, ms |\n");
     std::printf("|---:|---:|---|---:|---:|---:|---:|---:|\n");
-    for (const Row &row : rows)
+    for (const table_row &row : rows)
         for (int progress = 0; progress <= 1; ++progress)
             std::printf("| %d | %d | %s | %.3f | %.3f | %.2f | %.2f | %.0f |\n", row.sent, row.held,
                         progress ? "progress" : "plain", row.program[progress], row.bare[progress],

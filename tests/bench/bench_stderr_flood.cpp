@@ -21,11 +21,11 @@ int main(int argc, char **argv)
     QTimer status_timer;
     QApplication app(argc, argv);
 
-    ToolDir dir;
+    tool_dir dir;
     const QByteArray line = QByteArray(1023, 'e') + "\\n";
-    if (!dir.isValid() ||
-        !dir.setScript("erepeat " + QByteArray::number(static_cast<qlonglong>(megabytes) * 1024) +
-                       ' ' + line + '\n'))
+    if (!dir.is_valid() ||
+        !dir.set_script("erepeat " + QByteArray::number(static_cast<qlonglong>(megabytes) * 1024) +
+                        ' ' + line + '\n'))
         return 1;
 
     long before = 0;

@@ -89,10 +89,10 @@ int main(int argc, char **argv)
     if (argc >= 3 && QByteArray(argv[2]) == "no-pixmap-cache")
         QPixmapCache::setCacheLimit(0);
 
-    ToolDir dir(ToolDir::SimulatedTool);
-    if (!dir.isValid() || !dir.copySimulatorFile("device.txt", "device.txt") ||
-        !dir.copySimulatorFile("samples/demo-firmware-v1.0.hex", "fw.hex") ||
-        !dir.writeFile("fwld-sim.conf", sim_settings))
+    tool_dir dir(tool_dir::simulated_tool);
+    if (!dir.is_valid() || !dir.copy_simulator_file("device.txt", "device.txt") ||
+        !dir.copy_simulator_file("samples/demo-firmware-v1.0.hex", "fw.hex") ||
+        !dir.write_file("fwld-sim.conf", sim_settings))
         return 1;
 
     bootloader controller;

@@ -1,44 +1,17 @@
-#include "update_rig.h"
+#include "communication_texts.h"
+#include "tool_messages.h"
+#include "window_rig.h"
 
 #include <QRegularExpression>
 
 // Every tool text of the message table and every message, through the real window and
-// the stand-in tool. The expected texts are typed here, apart from the program's table
-// and the stand-in's own texts, so that a changed character in either, or a message
-// given to the wrong row, fails a row.
+// the stand-in tool. The expected texts are typed for the tests (here and in
+// tests/support), apart from the program's table and the stand-in's own texts, so
+// that a changed character in either, or a message given to the wrong row, fails a row.
 
 namespace {
 
-const char maker_site[] = "https://www.velmora.example/downloads";
-
-// The messages as the status box shows them: one line, without the closing blank line.
-const char debug_file[] =
-    "Unable to create \"serial_communication_record.txt\", future debugging may be impaired.";
-const char file_name[] =
-    "Input Firmware file name contains illegal characters. Please rename and load again.";
-const char newer_software[] = "Program requires an update to program this device, please "
-                              "download the latest software from ";
-const char serial_port[] = "This serial port is unusable. Please check that the serial port "
-                           "isn't being used by another program, and is installed correctly.";
-const char no_device[] = "Unable to find the device within a time limit of 30 seconds! Please "
-                         "check connections and try again!";
-const char device_file[] = "Could not find device library file \"device.txt\" in the local "
-                           "directory. Please replace this file or reinstall the program.";
-const char incompatible_tool[] = "Command line tool incompatible with this helper program. "
-                                 "Please reinstall the latest upload program and try again!";
-const char choose_port[] = "Please select a serial port to use!";
-const char disk[] =
-    "Unable to write to the hard drive... Please check your computer and try again.";
-const char bad_firmware[] = "Unable to use this firmware file. Please ensure the file loaded is "
-                            "a valid firmware file for your device, and is not corrupt!";
-const char too_much_data[] = "This file specifies more data than the current device can hold. "
-                             "The firmware may not behave as expected.";
-const char communication[] =
-    "Communication error! Please ensure all cables are secure and in good repair!";
-const char rejected_file[] = "File could not be uploaded to device. Please ensure the firmware "
-                             "file is not corrupt and is a valid firmware file from ";
-const char device_config[] = "Error with device configuration. Please check that device.txt is "
-                             "not corrupt, and reinstall the tool if necessary.";
+using namespace tool_messages;
 
 const char complete[] = "Upload Complete!";
 
@@ -46,27 +19,6 @@ const char complete[] = "Upload Complete!";
 // The stand-in copies what it prints to the transcript, so the tool's side is checked too.
 const char quick_settings[] = "device_appears_after_ms=0\nphase_delay_ms=0\n"
                               "transcript_file=transcript.txt\n";
-
-// The communication failures, numbered as the stand-in's comm:N fault takes them.
-const char *const comm_texts[] = {"read at word address %d fail!",
-                                  "send reset failed!",
-                                  "Timeout!",
-                                  "no stx char!",
-                                  "no second stx char!",
-                                  "no ending char!",
-                                  "checksum error: ",
-                                  "Write command send failed",
-                                  "EEProm write command receive failed!",
-                                  "Flash write command receive failed!",
-                                  "Erase command receive failed!",
-                                  "Erase command send failed",
-                                  "EEPROM Read command send failed",
-                                  "EEPROM Read command receive failed!",
-                                  "Flash Read command receive failed!",
-                                  "Flash Read command send failed",
-                                  "Version command send failed",
-                                  "Flash Read fail!",
-                                  "Written flash ends at word address "};
 
 QByteArray text_fault(int number)
 {
@@ -84,32 +36,32 @@ QByteArray tag_of(const char *text)
 
 } // namespace
 
-class MessagesTest : public QObject
+class messages_test : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void messageOfEachToolText_data();
-    void messageOfEachToolText();
-    void waitingAndProgressTexts_data();
-    void waitingAndProgressTexts();
+    void message_of_each_tool_text_data();
+    void message_of_each_tool_text();
+    void waiting_and_progress_texts_data();
+    void waiting_and_progress_texts();
 };
 
-void MessagesTest::initTestCase()
+void messages_test::initTestCase()
 {
-    QVERIFY(!sample("demo-firmware-v1.0.hex").isEmpty());
+    QVERIFY(!tool_dir::simulator_sample("demo-firmware-v1.0.hex").isEmpty());
 }
 
-void MessagesTest::messageOfEachToolText_data()
+void messages_test::message_of_each_tool_text_data()
 {
     QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<QByteArray>("deviceLibrary"); // empty: the stand-in's own; "-": none
-    QTest::addColumn<QByteArray>("firmware");      // "-": listed, then gone before Update
-    QTest::addColumn<QStringList>("toolTexts");    // printed by the stand-in, in full
-    QTest::addColumn<QStringList>("shown");        // lines of the status box at the end
+    QTest::addColumn<QByteArray>("device_library"); // empty: the stand-in's own; "-": none
+    QTest::addColumn<QByteArray>("firmware");       // "-": listed, then gone before Update
+    QTest::addColumn<QStringList>("tool_texts");    // printed by the stand-in, in full
+    QTest::addColumn<QStringList>("shown");         // lines of the status box at the end
     QTest::addColumn<QString>("colour");
 
-    const QByteArray good = sample("demo-firmware-v1.0.hex");
+    const QByteArray good = tool_dir::simulator_sample("demo-firmware-v1.0.hex");
     const QByteArray own; // device library
     // The device a moment late and a pause around each phase line, as with the real tool:
     // a run that goes on after a warning reaches the program in its phases.
@@ -201,9 +153,10 @@ void MessagesTest::messageOfEachToolText_data()
         {"Truncating lower range limit to lower range of writable flash"}, too_much_data);
     red("more_data_than_device_holds", text_fault(18), {too_much_data}, too_much_data);
     // Row 20
-    for (int i = 0; i < 19; ++i)
-        red(tag_of(comm_texts[i]).constData(), "fault=comm:" + QByteArray::number(i + 1) + '\n',
-            {comm_texts[i]}, communication);
+    for (int i = 0; i < communication_text_count; ++i)
+        red(tag_of(communication_texts[i]).constData(),
+            "fault=comm:" + QByteArray::number(i + 1) + '\n', {communication_texts[i]},
+            communication);
     // Row 21
     red("no_file_name", text_fault(19), {"No file name specified"}, file_name);
     // Row 22
@@ -226,24 +179,23 @@ void MessagesTest::messageOfEachToolText_data()
         << QStringList{"size cannot be 0!"} << QStringList{device_config} << "red";
 }
 
-void MessagesTest::messageOfEachToolText()
+void messages_test::message_of_each_tool_text()
 {
     QFETCH(QByteArray, settings);
-    QFETCH(QByteArray, deviceLibrary);
+    QFETCH(QByteArray, device_library);
     QFETCH(QByteArray, firmware);
-    QFETCH(QStringList, toolTexts);
+    QFETCH(QStringList, tool_texts);
     QFETCH(QStringList, shown);
     QFETCH(QString, colour);
 
-    Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.useSimulator(quick_settings + settings, deviceLibrary));
-    QVERIFY(rig.dir.writeFile("fw.hex", firmware == "-" ? QByteArray(":00000001FF\n") : firmware));
+    window_rig rig;
+    QVERIFY(rig.use_simulator(quick_settings + settings, device_library));
+    QVERIFY(rig.dir.write_file("fw.hex", firmware == "-" ? QByteArray(empty_firmware) : firmware));
     rig.open();
     // The port list run ends by itself.
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
-    QVERIFY(firmware != "-" || QFile::remove(rig.dir.filePath("fw.hex")));
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    QVERIFY(firmware != "-" || QFile::remove(rig.dir.file_path("fw.hex")));
+    rig.press_update();
     QTest::mouseRelease(rig.update, Qt::LeftButton);
 
     // The update is over once its outcome is shown and the tool has ended. Between the
@@ -254,12 +206,12 @@ void MessagesTest::messageOfEachToolText()
                                   rig.controller.process.state() == QProcess::NotRunning,
                               qPrintable(rig.lines().join('\n')), update_wait_ms);
     QVERIFY(rig.drain());
-    QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
+    QCOMPARE(rig.colour(), status_colour(colour));
 
-    QFile transcript(rig.dir.filePath("transcript.txt"));
+    QFile transcript(rig.dir.file_path("transcript.txt"));
     QVERIFY(transcript.open(QIODevice::ReadOnly));
     const QByteArray printed = transcript.readAll();
-    for (const QString &text : toolTexts)
+    for (const QString &text : tool_texts)
         QVERIFY2(printed.contains(text.toLatin1()), qPrintable(text + " not in: " + printed));
 
     for (const QString &line : shown)
@@ -267,7 +219,7 @@ void MessagesTest::messageOfEachToolText()
                  qPrintable(line + " not in:\n" + rig.lines().join('\n')));
 }
 
-void MessagesTest::waitingAndProgressTexts_data()
+void messages_test::waiting_and_progress_texts_data()
 {
     QTest::addColumn<QByteArray>("output"); // with the fake tool's escapes
     QTest::addColumn<QString>("top");
@@ -284,18 +236,18 @@ void MessagesTest::waitingAndProgressTexts_data()
 
 // The waiting dots and progress figures only ever rewrite the top line, so each is
 // printed by the fake tool into an emptied box once the update run is waiting.
-void MessagesTest::waitingAndProgressTexts()
+void messages_test::waiting_and_progress_texts()
 {
     QFETCH(QByteArray, output);
     QFETCH(QString, top);
 
-    Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.dir.setScript("2:wait go\n2:print " + output + "\n2:hang\n"));
-    QVERIFY(rig.dir.writeFile("fw.hex", sample("demo-firmware-v1.0.hex")));
+    window_rig rig;
+    QVERIFY(rig.dir.is_valid());
+    QVERIFY(rig.dir.set_script("2:wait go\n2:print " + output + "\n2:hang\n"));
+    QVERIFY(rig.dir.write_file("fw.hex", tool_dir::simulator_sample("demo-firmware-v1.0.hex")));
     rig.open();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    rig.press_update();
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device...."),
                               tool_wait_ms);
 
@@ -304,5 +256,5 @@ void MessagesTest::waitingAndProgressTexts()
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, tool_wait_ms);
 }
 
-QTEST_MAIN(MessagesTest)
+QTEST_MAIN(messages_test)
 #include "tst_messages.moc"

@@ -1,6 +1,6 @@
-#include "update_rig.h"
 #include "wait_limits.h"
 #include "warnings.h"
+#include "window_rig.h"
 
 namespace {
 
@@ -15,9 +15,9 @@ const char device_missing[] = "Unable to find the device within a time limit of 
                               "Please check connections and try again!";
 
 // The sample firmware with one checksum broken.
-QByteArray brokenChecksum()
+QByteArray broken_checksum()
 {
-    QByteArray hex = sample("demo-firmware-v1.0.hex");
+    QByteArray hex = tool_dir::simulator_sample("demo-firmware-v1.0.hex");
     const int end = hex.indexOf('\n');
     hex[end - 2] = hex[end - 2] == '0' ? '1' : '0';
     return hex;
@@ -25,51 +25,51 @@ QByteArray brokenChecksum()
 
 } // namespace
 
-class WholeUpdateTest : public QObject
+class whole_update_test : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
     void outcome_data();
     void outcome();
-    void toolMissing_data();
-    void toolMissing();
-    void portBoxFollowsTheHardware_data();
-    void portBoxFollowsTheHardware();
-    void portChangeStopsUpdate_data();
-    void portChangeStopsUpdate();
-    void runEnds_data();
-    void runEnds();
-    void toolExitsRightAfterAnswering_data();
-    void toolExitsRightAfterAnswering();
-    void textsSplitAcrossReads_data();
-    void textsSplitAcrossReads();
-    void messagesStayReadable();
-    void updatePressedWhileRunning_data();
-    void updatePressedWhileRunning();
-    void standardErrorFloodIsNotKept();
-    void closingWindowEndsCleanly();
-    void oddFirmwarePathsReachToolUnchanged_data();
-    void oddFirmwarePathsReachToolUnchanged();
-    void floodsLeaveWindowResponsive_data();
-    void floodsLeaveWindowResponsive();
+    void tool_missing_data();
+    void tool_missing();
+    void port_box_follows_the_hardware_data();
+    void port_box_follows_the_hardware();
+    void port_change_stops_update_data();
+    void port_change_stops_update();
+    void run_ends_data();
+    void run_ends();
+    void tool_exits_right_after_answering_data();
+    void tool_exits_right_after_answering();
+    void texts_split_across_reads_data();
+    void texts_split_across_reads();
+    void messages_stay_readable();
+    void update_pressed_while_running_data();
+    void update_pressed_while_running();
+    void standard_error_flood_is_not_kept();
+    void closing_window_ends_cleanly();
+    void odd_firmware_paths_reach_tool_unchanged_data();
+    void odd_firmware_paths_reach_tool_unchanged();
+    void floods_leave_window_responsive_data();
+    void floods_leave_window_responsive();
 };
 
-void WholeUpdateTest::initTestCase()
+void whole_update_test::initTestCase()
 {
     qRegisterMetaType<QProcess::ExitStatus>();
-    QVERIFY(!sample("demo-firmware-v1.0.hex").isEmpty());
+    QVERIFY(!tool_dir::simulator_sample("demo-firmware-v1.0.hex").isEmpty());
 }
 
-void WholeUpdateTest::outcome_data()
+void whole_update_test::outcome_data()
 {
     QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<QByteArray>("deviceLibrary");
+    QTest::addColumn<QByteArray>("device_library");
     QTest::addColumn<QByteArray>("firmware");
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("colour");
 
-    const QByteArray good = sample("demo-firmware-v1.0.hex");
+    const QByteArray good = tool_dir::simulator_sample("demo-firmware-v1.0.hex");
     const QByteArray library; // the stand-in's own
     QTest::newRow("success") << QByteArray() << library << good << "Upload Complete!"
                              << "green";
@@ -77,7 +77,7 @@ void WholeUpdateTest::outcome_data()
         << QByteArray("device_appears_after_ms=60000\nwait_limit_ms=300\n") << library << good
         << device_missing << "red";
     QTest::newRow("defective_hex_file")
-        << QByteArray() << library << brokenChecksum()
+        << QByteArray() << library << broken_checksum()
         << "File could not be uploaded to device. Please ensure the firmware file is not corrupt "
            "and is a valid firmware file from https://www.velmora.example/downloads!"
         << "red";
@@ -111,29 +111,25 @@ void WholeUpdateTest::outcome_data()
         << "red";
 }
 
-void WholeUpdateTest::outcome()
+void whole_update_test::outcome()
 {
     QFETCH(QByteArray, settings);
-    QFETCH(QByteArray, deviceLibrary);
+    QFETCH(QByteArray, device_library);
     QFETCH(QByteArray, firmware);
     QFETCH(QString, top);
     QFETCH(QString, colour);
 
-    Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.useSimulator(settings, deviceLibrary));
-    QVERIFY(rig.dir.writeFile("fw.hex", firmware));
+    window_rig rig;
+    QVERIFY(rig.use_simulator(settings, device_library));
+    QVERIFY(rig.dir.write_file("fw.hex", firmware));
     rig.open();
 
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    QVERIFY(rig.ports_listed());
+    rig.press_update();
     QTest::mouseRelease(rig.update, Qt::LeftButton);
 
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
-    const QColor expected = colour == "green" ? rig.controller.green
-                            : colour == "red" ? rig.controller.red
-                                              : rig.controller.white;
-    QCOMPARE(rig.colour(), expected);
+    QCOMPARE(rig.colour(), status_colour(colour));
     if (colour == "green") {
         const QList<QStringList> runs{{"-t"},
                                       {"-s", "4", "-M", "1000000", "-b"},
@@ -145,34 +141,32 @@ void WholeUpdateTest::outcome()
         QCOMPARE(rig.lines().value(1), QString("Error occured: "));
 }
 
-void WholeUpdateTest::toolMissing_data()
+void whole_update_test::tool_missing_data()
 {
-    QTest::addColumn<bool>("atUpdate"); // the tool goes after the port list
-    QTest::addColumn<bool>("present");  // a file that is no program stands in its place
+    QTest::addColumn<bool>("at_update"); // the tool goes after the port list
+    QTest::addColumn<bool>("present");   // a file that is no program stands in its place
     QTest::newRow("missing_at_start") << false << false;
     QTest::newRow("missing_at_update") << true << false;
     QTest::newRow("present_but_no_program") << false << true;
 }
 
 // A tool that cannot be started says where the program looked and what to do.
-void WholeUpdateTest::toolMissing()
+void whole_update_test::tool_missing()
 {
-    QFETCH(bool, atUpdate);
+    QFETCH(bool, at_update);
     QFETCH(bool, present);
 
-    Rig rig(atUpdate ? ToolDir::FakeTool : ToolDir::NoTool);
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.dir.setScript(ports_answer));
-    QVERIFY(rig.dir.writeFile("fw.hex", ":00000001FF\n"));
+    window_rig rig(at_update ? tool_dir::fake_tool : tool_dir::no_tool);
+    QVERIFY(rig.dir.is_valid());
+    QVERIFY(rig.dir.set_script(ports_answer));
+    QVERIFY(rig.dir.write_file("fw.hex", empty_firmware));
     if (present)
-        QVERIFY(rig.dir.writeFile("fwld.exe", "not a program\n"));
+        QVERIFY(rig.dir.write_file("fwld.exe", "not a program\n"));
     rig.open();
-    if (atUpdate) {
-        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning,
-                                  tool_wait_ms);
-        QVERIFY(QFile::remove(rig.dir.filePath("fwld.exe")));
-        QTest::mousePress(rig.update, Qt::LeftButton);
+    if (at_update) {
+        QVERIFY(rig.ports_listed());
+        QVERIFY(QFile::remove(rig.dir.file_path("fwld.exe")));
+        rig.press_update();
     }
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     const QString hint =
@@ -181,14 +175,14 @@ void WholeUpdateTest::toolMissing()
                       ". Put this program in the folder of fwld.exe and start it from there.";
     QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith(hint), tool_wait_ms);
     QCOMPARE(rig.lines().mid(1, 2), QStringList({"Failed to start!", "Error occured: "}));
-    QCOMPARE(rig.colour(), atUpdate ? rig.controller.red : rig.controller.white);
-    QCOMPARE(rig.ports->count(), atUpdate ? 2 : 0);
+    QCOMPARE(rig.colour(), status_colour(at_update ? "red" : "white"));
+    QCOMPARE(rig.ports->count(), at_update ? 2 : 0);
 }
 
-void WholeUpdateTest::portBoxFollowsTheHardware_data()
+void whole_update_test::port_box_follows_the_hardware_data()
 {
     QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<bool>("duringUpdate");
+    QTest::addColumn<bool>("during_update");
     QTest::addColumn<QStringList>("entries"); // after the box was opened again
     QTest::addColumn<QString>("chosen");
     QTest::newRow("port_appears_chosen_kept")
@@ -203,19 +197,19 @@ void WholeUpdateTest::portBoxFollowsTheHardware_data()
 }
 
 // Opening the port box lists the ports anew, so that a cable plugged in later shows.
-void WholeUpdateTest::portBoxFollowsTheHardware()
+void whole_update_test::port_box_follows_the_hardware()
 {
     QFETCH(QByteArray, script);
-    QFETCH(bool, duringUpdate);
+    QFETCH(bool, during_update);
     QFETCH(QStringList, entries);
     QFETCH(QString, chosen);
 
-    Rig rig;
-    QVERIFY(rig.openScripted(script));
+    window_rig rig;
+    QVERIFY(rig.open_scripted(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.ports->count(), 2, tool_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
-    if (duringUpdate) {
-        QTest::mousePress(rig.update, Qt::LeftButton);
+    if (during_update) {
+        rig.press_update();
         // The waiting run has begun once it has recorded its command line.
         QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
         QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
@@ -223,7 +217,7 @@ void WholeUpdateTest::portBoxFollowsTheHardware()
     QSignalSpy choices(rig.ports, SIGNAL(currentIndexChanged(int)));
     rig.ports->showPopup();
     rig.ports->hidePopup();
-    if (duringUpdate) {
+    if (during_update) {
         QVERIFY(rig.drain());
         QCOMPARE(rig.dir.runs().size(), 2);
         QCOMPARE(rig.controller.process.state(), QProcess::Running);
@@ -242,13 +236,13 @@ void WholeUpdateTest::portBoxFollowsTheHardware()
     QCOMPARE(rig.controller.comport, chosen.mid(3));
     // A kept choice reaches the controller as nothing new.
     QCOMPARE(choices.isEmpty(), chosen == "COM4");
-    QCOMPARE(rig.controller.COMdevices.size(), duringUpdate ? 2 : entries.size());
+    QCOMPARE(rig.controller.COMdevices.size(), during_update ? 2 : entries.size());
 }
 
-void WholeUpdateTest::portChangeStopsUpdate_data()
+void whole_update_test::port_change_stops_update_data()
 {
     QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<QString>("runningLine");
+    QTest::addColumn<QString>("running_line");
     QTest::newRow("while_waiting_for_the_device")
         << QByteArray("device_appears_after_ms=60000\nwait_limit_ms=60000\n")
         << "Please cycle power to the device";
@@ -256,21 +250,20 @@ void WholeUpdateTest::portChangeStopsUpdate_data()
         << QByteArray("device_appears_after_ms=0\nprogress_delay_ms=100\n") << "Upload Progress";
 }
 
-void WholeUpdateTest::portChangeStopsUpdate()
+void whole_update_test::port_change_stops_update()
 {
     QFETCH(QByteArray, settings);
-    QFETCH(QString, runningLine);
+    QFETCH(QString, running_line);
 
-    Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.useSimulator(settings));
-    QVERIFY(rig.dir.writeFile("fw.hex", sample("demo-firmware-v1.0.hex")));
+    window_rig rig;
+    QVERIFY(rig.use_simulator(settings));
+    QVERIFY(rig.dir.write_file("fw.hex", tool_dir::simulator_sample("demo-firmware-v1.0.hex")));
     rig.open();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
+    QVERIFY(rig.ports_listed());
 
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    rig.press_update();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
-    QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith(runningLine), update_wait_ms);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith(running_line), update_wait_ms);
     QCOMPARE(rig.controller.process.state(), QProcess::Running);
 
     rig.ports->setCurrentIndex(0);
@@ -280,10 +273,10 @@ void WholeUpdateTest::portChangeStopsUpdate()
     // The stop itself is ours and no crash; the user is told why the update ended.
     QVERIFY(!rig.box->toPlainText().contains("Error occured"));
     QCOMPARE(rig.lines().value(1), QString(port_changed));
-    QCOMPARE(rig.colour(), rig.controller.red);
+    QCOMPARE(rig.colour(), status_colour("red"));
 }
 
-void WholeUpdateTest::runEnds_data()
+void whole_update_test::run_ends_data()
 {
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<QString>("top");
@@ -337,29 +330,24 @@ void WholeUpdateTest::runEnds_data()
 }
 
 // However a run ends, the update ends green or red with words that say why.
-void WholeUpdateTest::runEnds()
+void whole_update_test::run_ends()
 {
     QFETCH(QByteArray, script);
     QFETCH(QString, top);
     QFETCH(QString, colour);
 
-    Rig rig;
-    QVERIFY(rig.openScripted(script));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
-
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    window_rig rig;
+    QVERIFY(rig.start_update(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(rig.drain());
     QCOMPARE(rig.lines().value(1), top);
-    const QColor expected = colour == "green" ? rig.controller.green : rig.controller.red;
-    QCOMPARE(rig.colour(), expected);
+    QCOMPARE(rig.colour(), status_colour(colour));
 }
 
 // A tool that answers and exits at once ends its run while its last output is
 // still being delivered; stopping or starting the tool from there must wait.
-void WholeUpdateTest::toolExitsRightAfterAnswering_data()
+void whole_update_test::tool_exits_right_after_answering_data()
 {
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<bool>("update");
@@ -369,19 +357,17 @@ void WholeUpdateTest::toolExitsRightAfterAnswering_data()
         << true;
 }
 
-void WholeUpdateTest::toolExitsRightAfterAnswering()
+void whole_update_test::tool_exits_right_after_answering()
 {
     QFETCH(QByteArray, script);
     QFETCH(bool, update);
 
     for (int attempt = 0; attempt < 10; ++attempt) {
-        Rig rig;
-        QVERIFY(rig.openScripted(script));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning,
-                                  tool_wait_ms);
+        window_rig rig;
+        QVERIFY(rig.open_scripted(script));
+        QVERIFY(rig.ports_listed());
         if (update) {
-            QTest::mousePress(rig.update, Qt::LeftButton);
+            rig.press_update();
             QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), update_wait_ms);
             QCOMPARE(rig.dir.runs().size(), 3);
         }
@@ -392,7 +378,7 @@ void WholeUpdateTest::toolExitsRightAfterAnswering()
 }
 
 // A pipe can split a text anywhere; what arrives in pieces counts once, whole.
-void WholeUpdateTest::textsSplitAcrossReads_data()
+void whole_update_test::texts_split_across_reads_data()
 {
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<QString>("top");
@@ -415,33 +401,29 @@ void WholeUpdateTest::textsSplitAcrossReads_data()
         << "red";
 }
 
-void WholeUpdateTest::textsSplitAcrossReads()
+void whole_update_test::texts_split_across_reads()
 {
     QFETCH(QByteArray, script);
     QFETCH(QString, top);
     QFETCH(QString, colour);
 
-    Rig rig;
-    QVERIFY(rig.openScripted(script));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    window_rig rig;
+    QVERIFY(rig.start_update(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), top, update_wait_ms);
-    QCOMPARE(rig.colour(), colour == "green" ? rig.controller.green : rig.controller.red);
+    QCOMPARE(rig.colour(), status_colour(colour));
     QCOMPARE(rig.dir.runs().value(2).mid(4, 2), QStringList({"-B", "2A"}));
     QVERIFY(rig.drain());
     QCOMPARE(rig.box->toPlainText().count(top), 1);
 }
 
 // A message the user has to read is not overwritten by the figures that follow it.
-void WholeUpdateTest::messagesStayReadable()
+void whole_update_test::messages_stay_readable()
 {
-    Rig rig;
-    QVERIFY(rig.openScripted(QByteArray(ports_answer) + "2:print failed to make debug file!\\r\\n\n"
+    window_rig rig;
+    QVERIFY(rig.start_update(QByteArray(ports_answer) + "2:print failed to make debug file!\\r\\n\n"
                                                         "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
                                                         "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
                                                         "2:print ... \\b\\b\\b\\b\n2:hang\n"));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-    QTest::mousePress(rig.update, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device... "),
                               tool_wait_ms);
 
@@ -452,40 +434,40 @@ void WholeUpdateTest::messagesStayReadable()
 
 // A second press of Update: refused while an update is under way, waiting for a
 // port list still being read, and starting anew once an update has failed.
-void WholeUpdateTest::updatePressedWhileRunning_data()
+void whole_update_test::update_pressed_while_running_data()
 {
     QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<QString>("second");        // refused, waits_for_ports, starts_anew
-    QTest::addColumn<QStringList>("secondRun"); // the command line the press leads to
-    const QStringList onCom4{"-s", "4", "-M", "1000000", "-b"};
+    QTest::addColumn<QString>("second");         // refused, waits_for_ports, starts_anew
+    QTest::addColumn<QStringList>("second_run"); // the command line the press leads to
+    const QStringList on_com4{"-s", "4", "-M", "1000000", "-b"};
     QTest::newRow("update_running")
         << QByteArray(ports_answer) + "2:print .   \\b\\b\\b\\b\n2:hang\n"
-        << "refused" << onCom4;
+        << "refused" << on_com4;
     // The list comes late; the update runs on the port it then chose.
     QTest::newRow("port_list_answers_late") << QByteArray("1:wait go\n") + ports_answer + "2:hang\n"
-                                            << "waits_for_ports" << onCom4;
+                                            << "waits_for_ports" << on_com4;
     // A list that never comes holds the update only so long.
     QTest::newRow("port_list_never_answers") << QByteArray("1:hang\n2:hang\n") << "waits_for_ports"
                                              << QStringList{"-s", "1", "-M", "1000000", "-b"};
     // The tool takes its time to close the port after a failure; the user need not wait.
     QTest::newRow("failed_update_still_closing")
         << QByteArray(ports_answer) + "2:print no stx char!\\r\\n\n2:hang\n3:hang\n"
-        << "starts_anew" << onCom4;
+        << "starts_anew" << on_com4;
 }
 
-void WholeUpdateTest::updatePressedWhileRunning()
+void whole_update_test::update_pressed_while_running()
 {
     QFETCH(QByteArray, script);
     QFETCH(QString, second);
-    QFETCH(QStringList, secondRun);
+    QFETCH(QStringList, second_run);
 
-    Rig rig;
+    window_rig rig;
     rig.controller.port_list_wait_ms = 1000;
-    QVERIFY(rig.openScripted(script));
+    QVERIFY(rig.open_scripted(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 1, tool_wait_ms);
     if (second != "waits_for_ports") {
-        QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-        QTest::mousePress(rig.update, Qt::LeftButton);
+        QVERIFY(rig.ports_listed());
+        rig.press_update();
         const QString settled = second == "refused" ? "Please cycle power to the device.   "
                                                     : "Communication error! Please ensure all "
                                                       "cables are secure and in good repair!";
@@ -495,10 +477,10 @@ void WholeUpdateTest::updatePressedWhileRunning()
     }
     const QString before = rig.box->toPlainText();
     const qint64 pid = rig.controller.process.processId();
-    const int runsBefore = rig.dir.runs().size();
+    const int runs_before = rig.dir.runs().size();
 
-    const QStringList warnings = warningsDuring([&] {
-        QTest::mousePress(rig.update, Qt::LeftButton);
+    const QStringList warnings = warnings_during([&] {
+        rig.press_update();
         QVERIFY(rig.drain());
     });
     QCOMPARE(warnings, QStringList());
@@ -508,29 +490,29 @@ void WholeUpdateTest::updatePressedWhileRunning()
         QCOMPARE(rig.lines().mid(1, 2),
                  QStringList({"An update is already running!", before.section('\n', 0, 0)}));
         QCOMPARE(rig.lines().size(), before.split('\n').size() + 2);
-        QCOMPARE(rig.dir.runs().size(), runsBefore);
+        QCOMPARE(rig.dir.runs().size(), runs_before);
         return;
     }
     QVERIFY(!rig.lines().contains("An update is already running!"));
     QVERIFY(rig.lines().contains("Please cycle power to the device...."));
-    QCOMPARE(rig.colour(), rig.controller.white);
+    QCOMPARE(rig.colour(), status_colour("white"));
     if (script.startsWith("1:wait go"))
         QVERIFY(rig.dir.touch("go"));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), runsBefore + 1, tool_wait_ms);
-    QCOMPARE(rig.dir.runs().last(), secondRun);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), runs_before + 1, tool_wait_ms);
+    QCOMPARE(rig.dir.runs().last(), second_run);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
     if (script.startsWith("1:wait go"))
         QCOMPARE(rig.ports->count(), 2);
 }
 
 // Standard error is never shown; a tool that floods it must not fill memory.
-void WholeUpdateTest::standardErrorFloodIsNotKept()
+void whole_update_test::standard_error_flood_is_not_kept()
 {
-    Rig rig;
-    QVERIFY(rig.dir.isValid());
+    window_rig rig;
+    QVERIFY(rig.dir.is_valid());
     // 64 MB on standard error and nothing on standard output, far more than a pipe holds,
     // in 64 KB writes: under Wine each write costs about as much whatever its size.
-    QVERIFY(rig.dir.setScript("erepeat 65536/64 " + QByteArray(1023, 'e') + "\\n\n"));
+    QVERIFY(rig.dir.set_script("erepeat 65536/64 " + QByteArray(1023, 'e') + "\\n\n"));
     QSignalSpy finished(&rig.controller.process,
                         QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
     rig.open();
@@ -538,11 +520,11 @@ void WholeUpdateTest::standardErrorFloodIsNotKept()
     QCOMPARE(rig.controller.process.readAllStandardError().size(), 0);
 }
 
-void WholeUpdateTest::closingWindowEndsCleanly()
+void whole_update_test::closing_window_ends_cleanly()
 {
-    ToolDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(dir.setScript("hang\n"));
+    tool_dir dir;
+    QVERIFY(dir.is_valid());
+    QVERIFY(dir.set_script("hang\n"));
     auto *controller = new bootloader;
     QTimer timer;
     QStringList late;
@@ -559,14 +541,14 @@ void WholeUpdateTest::closingWindowEndsCleanly()
     }
     connect(controller, &bootloader::textreadysig, this, [&late](const QString &t) { late << t; });
     QCOMPARE(rc, 0);
-    QVERIFY(!processGone(pid)); // still running until the controller goes
+    QVERIFY(!process_gone(pid)); // still running until the controller goes
 
-    QCOMPARE(warningsDuring([controller] { delete controller; }), QStringList());
+    QCOMPARE(warnings_during([controller] { delete controller; }), QStringList());
     QCOMPARE(late, QStringList());
-    QVERIFY(processGone(pid));
+    QVERIFY(process_gone(pid));
 }
 
-void WholeUpdateTest::oddFirmwarePathsReachToolUnchanged_data()
+void whole_update_test::odd_firmware_paths_reach_tool_unchanged_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("blanks_and_quotes") << QString("my firmware \"v2\" 'final'.hex");
@@ -574,7 +556,7 @@ void WholeUpdateTest::oddFirmwarePathsReachToolUnchanged_data()
     QTest::newRow("non_ascii_letters") << QString::fromUtf8("Firmwäre für Gerät ñ.hex");
 }
 
-void WholeUpdateTest::oddFirmwarePathsReachToolUnchanged()
+void whole_update_test::odd_firmware_paths_reach_tool_unchanged()
 {
     QFETCH(QString, name);
 #ifdef Q_OS_WIN
@@ -582,22 +564,21 @@ void WholeUpdateTest::oddFirmwarePathsReachToolUnchanged()
         QSKIP("Windows forbids \" in file names");
 #endif
 
-    Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.useSimulator());
-    QVERIFY(rig.dir.writeFile(name, sample("demo-firmware-v1.0.hex")));
+    window_rig rig;
+    QVERIFY(rig.use_simulator());
+    QVERIFY(rig.dir.write_file(name, tool_dir::simulator_sample("demo-firmware-v1.0.hex")));
     rig.open();
     QCOMPARE(rig.controller.filepath, name);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
+    QVERIFY(rig.ports_listed());
 
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    rig.press_update();
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), update_wait_ms);
     QCOMPARE(rig.dir.runs().value(2).value(7), name);
     QCOMPARE(rig.dir.runs().value(2).size(), 8);
-    QVERIFY(!QFile::exists(rig.dir.filePath("pwned")));
+    QVERIFY(!QFile::exists(rig.dir.file_path("pwned")));
 }
 
-void WholeUpdateTest::floodsLeaveWindowResponsive_data()
+void whole_update_test::floods_leave_window_responsive_data()
 {
     QTest::addColumn<QByteArray>("script");
     // In writes of a few KB, as buffered output comes: under Wine every write costs a
@@ -608,13 +589,13 @@ void WholeUpdateTest::floodsLeaveWindowResponsive_data()
     QTest::newRow("zero_bytes") << QByteArray("repeat 200000/400 \\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\n");
 }
 
-void WholeUpdateTest::floodsLeaveWindowResponsive()
+void whole_update_test::floods_leave_window_responsive()
 {
     QFETCH(QByteArray, script);
 
-    Rig rig;
-    QVERIFY(rig.dir.isValid());
-    QVERIFY(rig.dir.setScript(script));
+    window_rig rig;
+    QVERIFY(rig.dir.is_valid());
+    QVERIFY(rig.dir.set_script(script));
     QSignalSpy finished(&rig.controller.process,
                         QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
     rig.open();
@@ -633,5 +614,5 @@ void WholeUpdateTest::floodsLeaveWindowResponsive()
     QCOMPARE(rig.ports->count(), 0);
 }
 
-QTEST_MAIN(WholeUpdateTest)
+QTEST_MAIN(whole_update_test)
 #include "tst_whole_update.moc"

@@ -1,5 +1,5 @@
-#include "update_rig.h"
 #include "wait_limits.h"
+#include "window_rig.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -28,22 +28,22 @@ const Qt::KeyboardModifiers move_proposed = Qt::ShiftModifier;
 
 } // namespace
 
-class WindowAidsTest : public QObject
+class window_aids_test : public QObject
 {
     Q_OBJECT
 private slots:
-    void droppedFiles_data();
-    void droppedFiles();
-    void updateEnd_data();
-    void updateEnd();
-    void accessibleNames_data();
-    void accessibleNames();
+    void dropped_files_data();
+    void dropped_files();
+    void update_end_data();
+    void update_end();
+    void accessible_names_data();
+    void accessible_names();
 };
 
-void WindowAidsTest::droppedFiles_data()
+void window_aids_test::dropped_files_data()
 {
     QTest::addColumn<QStringList>("dragged"); // in a scratch folder; "NAME/" a folder there
-    QTest::addColumn<bool>("fromLoadFile");   // the Load File entry is current, as after a
+    QTest::addColumn<bool>("from_load_file"); // the Load File entry is current, as after a
                                               // cancelled dialog
     QTest::addColumn<QStringList>("added");   // the entries the box gains
 
@@ -60,16 +60,16 @@ void WindowAidsTest::droppedFiles_data()
     QTest::newRow("file_gone_refused") << QStringList{"gone.hex"} << false << QStringList();
 }
 
-void WindowAidsTest::droppedFiles()
+void window_aids_test::dropped_files()
 {
     QFETCH(QStringList, dragged);
-    QFETCH(bool, fromLoadFile);
+    QFETCH(bool, from_load_file);
     QFETCH(QStringList, added);
 
-    Rig rig;
-    QVERIFY(rig.openScripted(ports_answer));
+    window_rig rig;
+    QVERIFY(rig.open_scripted(ports_answer));
     // A folder of the working directory, whose files the box does not list itself.
-    const QString elsewhere = rig.dir.filePath("elsewhere");
+    const QString elsewhere = rig.dir.file_path("elsewhere");
     QVERIFY(QDir().mkdir(elsewhere));
     QList<QUrl> urls;
     for (const QString &name : dragged) {
@@ -80,14 +80,14 @@ void WindowAidsTest::droppedFiles()
         if (name.endsWith('/'))
             QVERIFY(QDir().mkdir(elsewhere + '/' + name));
         else if (name != "gone.hex")
-            QVERIFY(rig.dir.writeFile("elsewhere/" + name, ":00000001FF\n"));
+            QVERIFY(rig.dir.write_file("elsewhere/" + name, empty_firmware));
         urls << QUrl::fromLocalFile(elsewhere + '/' + name);
     }
-    QComboBox *firmware = rig.window->findChild<QComboBox *>("Firmware_combobox");
+    QComboBox *firmware = rig.firmware;
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     const QStringList before{"fw.hex", "", load_file};
     QCOMPARE(entries_of(firmware), before);
-    if (fromLoadFile) {
+    if (from_load_file) {
         const QSignalBlocker quiet(firmware);
         firmware->setCurrentIndex(2);
     }
@@ -144,7 +144,7 @@ void WindowAidsTest::droppedFiles()
     QCOMPARE(entries_of(firmware), expected);
     QVERIFY(!dialog_opened);
     if (added.isEmpty()) {
-        QCOMPARE(firmware->currentIndex(), fromLoadFile ? 2 : 0);
+        QCOMPARE(firmware->currentIndex(), from_load_file ? 2 : 0);
         QCOMPARE(rig.controller.filepath, chosen);
         return;
     }
@@ -152,13 +152,13 @@ void WindowAidsTest::droppedFiles()
     QCOMPARE(rig.controller.filepath, expected.value(expected.size() - 2));
 
     // What Update writes is the file dropped last.
-    QVERIFY(rig.dir.setScript(QByteArray(ports_answer) + device_found + success));
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    QVERIFY(rig.dir.set_script(QByteArray(ports_answer) + device_found + success));
+    rig.press_update();
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 3, update_wait_ms);
     QCOMPARE(rig.dir.runs().at(2).value(7), expected.value(expected.size() - 2));
 }
 
-void WindowAidsTest::updateEnd_data()
+void window_aids_test::update_end_data()
 {
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<bool>("active");
@@ -189,15 +189,15 @@ void WindowAidsTest::updateEnd_data()
         << false << complete << 1;
 }
 
-void WindowAidsTest::updateEnd()
+void window_aids_test::update_end()
 {
     QFETCH(QByteArray, script);
     QFETCH(bool, active);
     QFETCH(QStringList, described);
     QFETCH(int, attention);
 
-    Rig rig;
-    QVERIFY(rig.openScripted(script));
+    window_rig rig;
+    QVERIFY(rig.open_scripted(script));
     QAccessibleInterface *box = QAccessible::queryAccessibleInterface(rig.box);
     QVERIFY(box);
     QCOMPARE(box->text(QAccessible::Description), QString("No update yet"));
@@ -220,10 +220,9 @@ void WindowAidsTest::updateEnd()
         other.activateWindow();
         QTRY_VERIFY_WITH_TIMEOUT(!rig.window->isActiveWindow(), tool_wait_ms);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
+    QVERIFY(rig.ports_listed());
 
-    QTest::mousePress(rig.update, Qt::LeftButton);
+    rig.press_update();
     // Over once the tool has ended after the outcome: anything reported late is in.
     QTRY_VERIFY2_WITH_TIMEOUT(seen.size() >= 2 && rig.dir.runs().size() == 3 &&
                                   rig.controller.process.state() == QProcess::NotRunning,
@@ -234,7 +233,7 @@ void WindowAidsTest::updateEnd()
     QCOMPARE(rig.window->isActiveWindow(), active);
 }
 
-void WindowAidsTest::accessibleNames_data()
+void window_aids_test::accessible_names_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
@@ -253,15 +252,15 @@ void WindowAidsTest::accessibleNames_data()
                                 << "Status";
 }
 
-void WindowAidsTest::accessibleNames()
+void window_aids_test::accessible_names()
 {
     QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(QString, caption);
 
-    Rig rig;
-    QVERIFY(rig.openScripted(ports_answer));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->currentText(), QString("COM4"), tool_wait_ms);
+    window_rig rig;
+    QVERIFY(rig.open_scripted(ports_answer));
+    QVERIFY(rig.ports_listed());
     auto *widget = rig.window->findChild<QWidget *>(control);
     QVERIFY(widget);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
@@ -283,5 +282,5 @@ void WindowAidsTest::accessibleNames()
         QCOMPARE(labels.first().first->text(QAccessible::Name), caption);
 }
 
-QTEST_MAIN(WindowAidsTest)
+QTEST_MAIN(window_aids_test)
 #include "tst_window_aids.moc"

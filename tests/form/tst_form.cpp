@@ -4,7 +4,7 @@
 
 // A bare window with the slots the form binds by name, counting their calls,
 // so that the form can be checked on its own.
-class CountingWindow : public QMainWindow
+class counting_window : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -15,86 +15,93 @@ private slots:
     void on_serial_combobox_currentIndexChanged(int) { ++calls; }
 };
 
-class FormTest : public QObject
+class form_test : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void membersInCreationOrder();
-    void geometry_data();
-    void geometry();
+    void members_and_tab_order();
+    void layout();
     void fonts();
     void texts();
-    void firmwareBoxStartsWithPlaceholderAndNoSlotRuns();
-    void statusBoxIsSelectableButNotEditable();
-    void serialBoxTakesFocusByTabOnly();
-    void boundSlotsReactToTheirSignals();
+    void firmware_box_starts_with_placeholder_and_no_slot_runs();
+    void status_box_is_selectable_but_not_editable();
+    void serial_box_takes_focus_by_tab_only();
+    void bound_slots_react_to_their_signals();
 
 private:
-    CountingWindow *window = nullptr;
+    counting_window *window = nullptr;
     Ui::MainWindow *ui = nullptr;
 };
 
-void FormTest::init()
+void form_test::init()
 {
-    window = new CountingWindow;
+    window = new counting_window;
     ui = new Ui::MainWindow;
     ui->setupUi(window);
 }
 
-void FormTest::cleanup()
+void form_test::cleanup()
 {
     delete ui;
     delete window;
 }
 
-void FormTest::membersInCreationOrder()
+void form_test::members_and_tab_order()
 {
     QCOMPARE(window->objectName(), QString("MainWindow"));
     QCOMPARE(window->centralWidget(), ui->centralWidget);
     QCOMPARE(window->menuBar(), ui->menuBar);
     QVERIFY(ui->menuBar->actions().isEmpty());
-
-    // Creation order sets the default focus chain and stacking order.
-    QStringList children;
-    for (QObject *child : ui->centralWidget->children())
-        children << child->objectName();
-    QCOMPARE(children, QStringList({"label_3", "groupBox_2", "Update_button", "serial_combobox",
-                                    "Firmware_combobox", "label_4"}));
     QCOMPARE(ui->Status_textbox->parentWidget(), ui->groupBox_2);
+
+    // Tab goes from the status box to Update (as a keyboard user presses it), then to
+    // the port box and the firmware box, and round again.
+    QList<QWidget *> tab_order;
+    QWidget *widget = ui->Status_textbox;
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            tab_order << widget;
+        widget = widget->nextInFocusChain();
+    } while (widget != ui->Status_textbox && tab_order.size() < 10);
+    QCOMPARE(tab_order, (QList<QWidget *>{ui->Status_textbox, ui->Update_button,
+                                          ui->serial_combobox, ui->Firmware_combobox}));
 }
 
-void FormTest::geometry_data()
+// Where the window shows what, as the user reads it: each caption above its box, the
+// firmware box with the port box to its right, Update across the window under them,
+// and the status group under that, with the status box inside it; nothing overlapping
+// and all of it inside the window's fixed 565 by 269 pixels.
+void form_test::layout()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QSize>("minimum");
-
-    QTest::newRow("label_3") << "label_3" << QRect(440, 10, 111, 20) << QSize(0, 0);
-    QTest::newRow("groupBox_2") << "groupBox_2" << QRect(10, 100, 541, 161) << QSize(0, 0);
-    QTest::newRow("Status_textbox")
-        << "Status_textbox" << QRect(10, 20, 521, 131) << QSize(521, 121);
-    QTest::newRow("Update_button") << "Update_button" << QRect(10, 60, 541, 31) << QSize(541, 31);
-    QTest::newRow("serial_combobox") << "serial_combobox" << QRect(443, 30, 111, 22) << QSize(0, 0);
-    QTest::newRow("Firmware_combobox")
-        << "Firmware_combobox" << QRect(10, 30, 421, 22) << QSize(0, 0);
-    QTest::newRow("label_4") << "label_4" << QRect(10, 10, 271, 16) << QSize(0, 0);
+    const QList<QWidget *> shown{ui->label_4,         ui->label_3,       ui->Firmware_combobox,
+                                 ui->serial_combobox, ui->Update_button, ui->groupBox_2};
+    for (QWidget *a : shown) {
+        QVERIFY2(QRect(0, 0, 565, 269).contains(a->geometry()), qPrintable(a->objectName()));
+        for (QWidget *b : shown)
+            QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                     qPrintable(a->objectName() + " overlaps " + b->objectName()));
+    }
+    const auto above = [](const QWidget *upper, const QWidget *lower) {
+        return upper->geometry().bottom() < lower->y() && upper->x() <= lower->geometry().right() &&
+               lower->x() <= upper->geometry().right();
+    };
+    QVERIFY(above(ui->label_4, ui->Firmware_combobox));
+    QVERIFY(above(ui->label_3, ui->serial_combobox));
+    QCOMPARE(ui->serial_combobox->y(), ui->Firmware_combobox->y());
+    QVERIFY(ui->Firmware_combobox->geometry().right() < ui->serial_combobox->x());
+    QVERIFY(above(ui->Firmware_combobox, ui->Update_button));
+    QVERIFY(above(ui->serial_combobox, ui->Update_button));
+    QVERIFY(above(ui->Update_button, ui->groupBox_2));
+    QCOMPARE(ui->groupBox_2->x(), ui->Update_button->x());
+    QCOMPARE(ui->groupBox_2->width(), ui->Update_button->width());
+    QVERIFY(QRect(QPoint(), ui->groupBox_2->size()).contains(ui->Status_textbox->geometry()));
+    // The caption's fixed box, which the window fits "Select Serial Port:" into.
+    QCOMPARE(ui->label_3->size(), QSize(111, 20));
 }
 
-void FormTest::geometry()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    QFETCH(QSize, minimum);
-
-    auto *widget = window->findChild<QWidget *>(name);
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), rect);
-    QCOMPARE(widget->minimumSize(), minimum);
-}
-
-void FormTest::fonts()
+void form_test::fonts()
 {
     for (QWidget *w :
          {static_cast<QWidget *>(ui->label_3), static_cast<QWidget *>(ui->label_4),
@@ -111,7 +118,7 @@ void FormTest::fonts()
     QCOMPARE(ui->Status_textbox->sizePolicy().horizontalStretch(), 1);
 }
 
-void FormTest::texts()
+void form_test::texts()
 {
     QCOMPARE(window->windowTitle(), QString("Velmora Firmware Update Tool V1.1"));
     QCOMPARE(ui->label_3->text(), QString("Select Serial Port:"));
@@ -129,7 +136,7 @@ void FormTest::texts()
     QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Normal));
 }
 
-void FormTest::firmwareBoxStartsWithPlaceholderAndNoSlotRuns()
+void form_test::firmware_box_starts_with_placeholder_and_no_slot_runs()
 {
     QCOMPARE(ui->Firmware_combobox->count(), 2);
     QCOMPARE(ui->Firmware_combobox->itemText(0), QString("No files found in local directory"));
@@ -139,7 +146,7 @@ void FormTest::firmwareBoxStartsWithPlaceholderAndNoSlotRuns()
     QCOMPARE(window->calls, 0);
 }
 
-void FormTest::statusBoxIsSelectableButNotEditable()
+void form_test::status_box_is_selectable_but_not_editable()
 {
     QTextEdit *box = ui->Status_textbox;
     QCOMPARE(int(box->textInteractionFlags()), 15);
@@ -152,12 +159,12 @@ void FormTest::statusBoxIsSelectableButNotEditable()
     QCOMPARE(box->textCursor().selectedText(), QString("shown line"));
 }
 
-void FormTest::serialBoxTakesFocusByTabOnly()
+void form_test::serial_box_takes_focus_by_tab_only()
 {
     QCOMPARE(ui->serial_combobox->focusPolicy(), Qt::TabFocus);
 }
 
-void FormTest::boundSlotsReactToTheirSignals()
+void form_test::bound_slots_react_to_their_signals()
 {
     emit ui->Update_button->pressed();
     ui->Firmware_combobox->setCurrentIndex(1);
@@ -165,5 +172,5 @@ void FormTest::boundSlotsReactToTheirSignals()
     QCOMPARE(window->calls, 3);
 }
 
-QTEST_MAIN(FormTest)
+QTEST_MAIN(form_test)
 #include "tst_form.moc"

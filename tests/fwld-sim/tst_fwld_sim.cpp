@@ -1,3 +1,4 @@
+#include "communication_texts.h"
 #include "tool_dir.h"
 #include "wait_limits.h"
 
@@ -8,9 +9,9 @@
 
 namespace {
 
-const char quickSettings[] = "progress_delay_ms=0\nphase_delay_ms=0\ndot_interval_ms=10\n"
-                             "device_appears_after_ms=0\n";
-const char endRecord[] = ":00000001FF\r\n";
+const char quick_settings[] = "progress_delay_ms=0\nphase_delay_ms=0\ndot_interval_ms=10\n"
+                              "device_appears_after_ms=0\n";
+const char end_record[] = ":00000001FF\r\n";
 
 // One Intel HEX record with a correct checksum.
 QByteArray record(int type, int address, const QByteArray &data)
@@ -26,7 +27,7 @@ QByteArray record(int type, int address, const QByteArray &data)
 }
 
 // `size` bytes from `address` on, sixteen to a record, without the end record.
-QByteArray dataRecords(int address, int size)
+QByteArray data_records(int address, int size)
 {
     QByteArray records;
     for (int offset = 0; offset < size; offset += 16) {
@@ -39,9 +40,9 @@ QByteArray dataRecords(int address, int size)
 }
 
 // Three pages of flash, so that faults in the middle of writing have a middle.
-QByteArray goodHex()
+QByteArray good_hex()
 {
-    return dataRecords(0, 768) + endRecord;
+    return data_records(0, 768) + end_record;
 }
 
 QByteArray linear(int upper)
@@ -49,77 +50,77 @@ QByteArray linear(int upper)
     return record(4, 0, QByteArray(1, char(upper >> 8)) + char(upper & 0xFF));
 }
 
-QStringList flashArgs(const QString &file = "fw.hex", const QString &version = "2A")
+QStringList flash_args(const QString &file = "fw.hex", const QString &version = "2A")
 {
     return {"-s", "4", "-M", "1000000", "-B", version, "-f", file};
 }
 
-const QStringList waitArgs{"-s", "4", "-M", "1000000", "-b"};
+const QStringList wait_args{"-s", "4", "-M", "1000000", "-b"};
 
-struct Result
+struct sim_result
 {
     QByteArray out;
-    int exitCode = -1;
+    int exit_code = -1;
     bool crashed = false;
 };
 
 } // namespace
 
-class TestFwldSim : public QObject
+class fwld_sim_test : public QObject
 {
     Q_OBJECT
 
 private:
     // Puts the device library and the settings in place and runs the tool to its end.
-    Result run(const ToolDir &dir, const QStringList &args, const QByteArray &conf,
-               const QByteArray &device = QByteArray());
+    sim_result run(const tool_dir &dir, const QStringList &args, const QByteArray &conf,
+                   const QByteArray &device = QByteArray());
 
 private slots:
-    void commandLines_data();
-    void commandLines();
-    void goodFiles_data();
-    void goodFiles();
-    void objcopyImageOver64KiB();
-    void toolchainOverlapLaterValueWins_data();
-    void toolchainOverlapLaterValueWins();
-    void badFiles_data();
-    void badFiles();
-    void faultTable_data();
-    void faultTable();
-    void hangNeverEnds();
+    void command_lines_data();
+    void command_lines();
+    void good_files_data();
+    void good_files();
+    void objcopy_image_over_64_kib();
+    void toolchain_overlap_later_value_wins_data();
+    void toolchain_overlap_later_value_wins();
+    void bad_files_data();
+    void bad_files();
+    void fault_table_data();
+    void fault_table();
+    void hang_never_ends();
 };
 
-Result TestFwldSim::run(const ToolDir &dir, const QStringList &args, const QByteArray &conf,
-                        const QByteArray &device)
+sim_result fwld_sim_test::run(const tool_dir &dir, const QStringList &args, const QByteArray &conf,
+                              const QByteArray &device)
 {
-    Result result;
+    sim_result result;
     QFile sample(QStringLiteral(SAMPLE_DEVICE_FILE));
     const QByteArray library =
         device.isEmpty() && sample.open(QIODevice::ReadOnly) ? sample.readAll() : device;
-    if (library != "none" && !dir.writeFile("device.txt", library))
+    if (library != "none" && !dir.write_file("device.txt", library))
         return result;
-    if (!dir.writeFile("fwld-sim.conf", quickSettings + conf))
+    if (!dir.write_file("fwld-sim.conf", quick_settings + conf))
         return result;
     QProcess tool;
     tool.setWorkingDirectory(dir.path());
-    tool.start(dir.filePath("fwld.exe"), args);
+    tool.start(dir.file_path("fwld.exe"), args);
     if (!tool.waitForFinished(tool_wait_ms)) {
         tool.kill();
         tool.waitForFinished(tool_wait_ms);
     }
     result.out = tool.readAllStandardOutput();
     result.crashed = tool.exitStatus() == QProcess::CrashExit;
-    result.exitCode = result.crashed ? -1 : tool.exitCode();
+    result.exit_code = result.crashed ? -1 : tool.exitCode();
     return result;
 }
 
-void TestFwldSim::commandLines_data()
+void fwld_sim_test::command_lines_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QByteArray>("conf");
     QTest::addColumn<QByteArray>("expected");
     QTest::addColumn<bool>("exact");
-    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("exit_code");
 
     const QByteArray found = "Device found on port:4:2A:VM100 Sensor Unit\r\n";
     QTest::newRow("port_list_default")
@@ -129,17 +130,17 @@ void TestFwldSim::commandLines_data()
         << QByteArray("COM Numbers are:1:7:12:9\r\n") << true << 0;
     QTest::newRow("port_list_empty") << QStringList{"-t"} << QByteArray("ports=\n")
                                      << QByteArray("COM Numbers are:\r\n") << true << 0;
-    QTest::newRow("wait_device_on_last_port") << waitArgs << QByteArray() << found << true << 0;
+    QTest::newRow("wait_device_on_last_port") << wait_args << QByteArray() << found << true << 0;
     QTest::newRow("wait_configured_device")
         << QStringList{"-s", "3", "-M", "115200", "-b"}
         << QByteArray("device_port=3\ndevice_name=Test Rig\nbootloader_version=2B\n")
         << QByteArray("Device found on port:3:2B:Test Rig\r\n") << true << 0;
     QTest::newRow("wait_prints_dot_groups")
-        << waitArgs << QByteArray("device_appears_after_ms=300\n")
+        << wait_args << QByteArray("device_appears_after_ms=300\n")
         << QByteArray("....\b\b\b\b.   \b\b\b\b..  \b\b\b\b... \b\b\b\b") << false << 0;
     QTest::newRow("conf_junk_keeps_defaults")
-        << waitArgs << QByteArray("nonsense\nports=x\ndevice_name=a:b\nwait_limit_ms=-1\n") << found
-        << true << 0;
+        << wait_args << QByteArray("nonsense\nports=x\ndevice_name=a:b\nwait_limit_ms=-1\n")
+        << found << true << 0;
 
     const QByteArray usage = "Incorrect usage:";
     QTest::newRow("no_arguments") << QStringList() << QByteArray() << usage << false << 2;
@@ -155,58 +156,58 @@ void TestFwldSim::commandLines_data()
         << QStringList{"-s", "4", "-M", "1000000", "-B", "2A", "fw.hex"} << QByteArray() << usage
         << false << 2;
     QTest::newRow("flash_extra_argument")
-        << flashArgs() + QStringList{"-v"} << QByteArray() << usage << false << 2;
+        << flash_args() + QStringList{"-v"} << QByteArray() << usage << false << 2;
 }
 
-void TestFwldSim::commandLines()
+void fwld_sim_test::command_lines()
 {
     QFETCH(QStringList, args);
     QFETCH(QByteArray, conf);
     QFETCH(QByteArray, expected);
     QFETCH(bool, exact);
-    QFETCH(int, exitCode);
+    QFETCH(int, exit_code);
 
-    ToolDir dir(ToolDir::SimulatedTool);
-    QVERIFY(dir.isValid());
-    const Result result = run(dir, args, conf);
+    tool_dir dir(tool_dir::simulated_tool);
+    QVERIFY(dir.is_valid());
+    const sim_result result = run(dir, args, conf);
     if (exact)
         QCOMPARE(result.out, expected);
     else
         QVERIFY2(result.out.contains(expected), result.out.constData());
-    QCOMPARE(result.exitCode, exitCode);
+    QCOMPARE(result.exit_code, exit_code);
 }
 
-void TestFwldSim::goodFiles_data()
+void fwld_sim_test::good_files_data()
 {
     QTest::addColumn<QByteArray>("hex");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("range");
 
-    QTest::newRow("plain") << goodHex() << QString("fw.hex") << QByteArray("0x0000 to 0x02FF");
+    QTest::newRow("plain") << good_hex() << QString("fw.hex") << QByteArray("0x0000 to 0x02FF");
     QTest::newRow("lower_case_lf_blank_lines")
-        << dataRecords(0x100, 20).toLower().replace("\r\n", "\n\n") + ":00000001ff"
+        << data_records(0x100, 20).toLower().replace("\r\n", "\n\n") + ":00000001ff"
         << QString("fw.hex") << QByteArray("0x0100 to 0x0113");
     QTest::newRow("extended_linear")
-        << linear(1) + dataRecords(0x10, 16) + record(5, 0, QByteArray(4, '\0')) + endRecord
+        << linear(1) + data_records(0x10, 16) + record(5, 0, QByteArray(4, '\0')) + end_record
         << QString("fw.hex") << QByteArray("0x10010 to 0x1001F");
     QTest::newRow("extended_segment")
-        << record(2, 0, QByteArray("\x10\x00", 2)) + dataRecords(0x20, 16) +
-               record(3, 0, QByteArray(4, '\0')) + endRecord
+        << record(2, 0, QByteArray("\x10\x00", 2)) + data_records(0x20, 16) +
+               record(3, 0, QByteArray(4, '\0')) + end_record
         << QString("fw.hex") << QByteArray("0x10020 to 0x1002F");
     QTest::newRow("segment_offset_wraps")
-        << record(2, 0, QByteArray(2, '\0')) + record(0, 0xFFF8, QByteArray(16, 'x')) + endRecord
+        << record(2, 0, QByteArray(2, '\0')) + record(0, 0xFFF8, QByteArray(16, 'x')) + end_record
         << QString("fw.hex") << QByteArray("0x0000 to 0xFFFF");
-    QTest::newRow("same_bytes_twice") << dataRecords(0, 32) + dataRecords(0, 16) + endRecord
+    QTest::newRow("same_bytes_twice") << data_records(0, 32) + data_records(0, 16) + end_record
                                       << QString("fw.hex") << QByteArray("0x0000 to 0x001F");
     QTest::newRow("flash_and_eeprom")
-        << dataRecords(0, 16) + linear(0x81) + dataRecords(0, 16) + endRecord << QString("fw.hex")
-        << QByteArray("0x0000 to 0x81000F");
+        << data_records(0, 16) + linear(0x81) + data_records(0, 16) + end_record
+        << QString("fw.hex") << QByteArray("0x0000 to 0x81000F");
     QTest::newRow("odd_path_characters")
-        << goodHex() << QString::fromUtf8("my \"fw\" v1;$x (2) \xc3\xa4.hex")
+        << good_hex() << QString::fromUtf8("my \"fw\" v1;$x (2) \xc3\xa4.hex")
         << QByteArray("0x0000 to 0x02FF");
 }
 
-void TestFwldSim::goodFiles()
+void fwld_sim_test::good_files()
 {
     QFETCH(QByteArray, hex);
     QFETCH(QString, file);
@@ -216,44 +217,44 @@ void TestFwldSim::goodFiles()
     if (file.contains('"'))
         QSKIP("Windows forbids \" in file names");
 #endif
-    ToolDir dir(ToolDir::SimulatedTool);
-    QVERIFY(dir.writeFile(file, hex));
-    const Result result = run(dir, flashArgs(dir.filePath(file)), QByteArray());
+    tool_dir dir(tool_dir::simulated_tool);
+    QVERIFY(dir.write_file(file, hex));
+    const sim_result result = run(dir, flash_args(dir.file_path(file)), QByteArray());
     QVERIFY2(result.out.contains("Now writing from " + range + "\r\n"), result.out.constData());
     QVERIFY(result.out.contains("Now verifying flash from " + range + "\r\n"));
     QVERIFY(result.out.contains("Upload Progress 100%" + QByteArray(20, '\b')));
     QVERIFY(result.out.contains("Verify Progress 100%" + QByteArray(20, '\b')));
     QVERIFY(result.out.endsWith("Reset send successful!\r\n"));
     QCOMPARE(result.out.count("\n"), result.out.count("\r\n"));
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(QFile::exists(dir.filePath("serial_communication_record.txt")));
+    QCOMPARE(result.exit_code, 0);
+    QVERIFY(QFile::exists(dir.file_path("serial_communication_record.txt")));
 }
 
-void TestFwldSim::objcopyImageOver64KiB()
+void fwld_sim_test::objcopy_image_over_64_kib()
 {
-    ToolDir dir(ToolDir::SimulatedTool);
+    tool_dir dir(tool_dir::simulated_tool);
     QFile image(QStringLiteral(OBJCOPY_IMAGE));
     QVERIFY(image.open(QIODevice::ReadOnly));
     const QByteArray bytes = image.readAll();
     QCOMPARE(bytes.size(), 70000);
-    QVERIFY(QFile::copy(QStringLiteral(OBJCOPY_HEX), dir.filePath("image.hex")));
-    QFile hex(dir.filePath("image.hex"));
+    QVERIFY(QFile::copy(QStringLiteral(OBJCOPY_HEX), dir.file_path("image.hex")));
+    QFile hex(dir.file_path("image.hex"));
     QVERIFY(hex.open(QIODevice::ReadOnly));
     QVERIFY(hex.readAll().contains(":02000002")); // the data crosses 64 KiB
 
-    const Result result = run(dir, flashArgs("image.hex"), "image_file=written.bin\n");
+    const sim_result result = run(dir, flash_args("image.hex"), "image_file=written.bin\n");
     QVERIFY2(result.out.contains("Now writing from 0x0000 to 0x1116F\r\n"), result.out.constData());
     QVERIFY(result.out.endsWith("Reset send successful!\r\n"));
-    QCOMPARE(result.exitCode, 0);
-    QFile written(dir.filePath("written.bin"));
+    QCOMPARE(result.exit_code, 0);
+    QFile written(dir.file_path("written.bin"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QVERIFY(written.readAll() == bytes);
 }
 
-void TestFwldSim::toolchainOverlapLaterValueWins_data()
+void fwld_sim_test::toolchain_overlap_later_value_wins_data()
 {
     QTest::addColumn<QByteArray>("hex");
-    QTest::addColumn<QByteArray>("objcopyImage");
+    QTest::addColumn<QByteArray>("objcopy_image");
 
     // Made by the AVR toolchain's objcopy (GNU Binutils 2.26) the way a bootloader build
     // places its version word over the last data word: app.bin holds the 64 bytes
@@ -279,152 +280,152 @@ void TestFwldSim::toolchainOverlapLaterValueWins_data()
     // A bootloader as a real build ships it, when the machine has one (see CMakeLists.txt);
     // its image is made by objcopy at build time.
     QByteArray bootloader;
-    QByteArray bootloaderImage;
+    QByteArray bootloader_image;
 #ifdef TOOLCHAIN_BOOTLOADER_HEX
     QFile hex(QStringLiteral(TOOLCHAIN_BOOTLOADER_HEX));
     QFile image(QStringLiteral(TOOLCHAIN_BOOTLOADER_IMAGE));
     if (hex.open(QIODevice::ReadOnly) && image.open(QIODevice::ReadOnly)) {
         bootloader = hex.readAll();
-        bootloaderImage = image.readAll();
+        bootloader_image = image.readAll();
     }
 #endif
-    QTest::newRow("bootloader_of_a_real_build") << bootloader << bootloaderImage;
+    QTest::newRow("bootloader_of_a_real_build") << bootloader << bootloader_image;
 }
 
-void TestFwldSim::toolchainOverlapLaterValueWins()
+void fwld_sim_test::toolchain_overlap_later_value_wins()
 {
     QFETCH(QByteArray, hex);
-    QFETCH(QByteArray, objcopyImage);
+    QFETCH(QByteArray, objcopy_image);
     if (hex.isEmpty())
         QSKIP("no bootloader file of a real build on this machine");
 
-    ToolDir dir(ToolDir::SimulatedTool);
-    QVERIFY(dir.writeFile("fw.hex", hex));
-    const Result result = run(dir, flashArgs(), "image_file=written.bin\n");
+    tool_dir dir(tool_dir::simulated_tool);
+    QVERIFY(dir.write_file("fw.hex", hex));
+    const sim_result result = run(dir, flash_args(), "image_file=written.bin\n");
     QVERIFY2(result.out.endsWith("Reset send successful!\r\n"), result.out.constData());
-    QCOMPARE(result.exitCode, 0);
-    QFile written(dir.filePath("written.bin"));
+    QCOMPARE(result.exit_code, 0);
+    QFile written(dir.file_path("written.bin"));
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll().toHex(), objcopyImage.toHex());
+    QCOMPARE(written.readAll().toHex(), objcopy_image.toHex());
 }
 
-void TestFwldSim::badFiles_data()
+void fwld_sim_test::bad_files_data()
 {
     QTest::addColumn<QByteArray>("hex");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("version");
     QTest::addColumn<QByteArray>("expected");
 
-    const QByteArray readFailure = "hex file read failure!";
+    const QByteArray read_failure = "hex file read failure!";
     const QByteArray rejected = "Line at address  %x rejected";
     const QByteArray conv = "Byte conv error?!";
-    const QByteArray checksumConv = "Byte conv error on checksum?!";
-    const QByteArray one = dataRecords(0, 1);
+    const QByteArray checksum_conv = "Byte conv error on checksum?!";
+    const QByteArray one = data_records(0, 1);
     auto row = [](const char *tag, const QByteArray &hex, const QByteArray &expected,
                   const QString &version = "2A") {
         QTest::newRow(tag) << hex << QString("fw.hex") << version << expected;
     };
     QTest::newRow("missing_file") << QByteArray() << QString("missing.hex") << QString("2A")
                                   << QByteArray("Failed to open file!");
-    QTest::newRow("directory") << QByteArray() << QString("adir") << QString("2A") << readFailure;
-    row("empty_file", "", readFailure);
-    row("blank_lines_only", "\r\n \r\n", readFailure);
-    row("end_record_only", endRecord, readFailure);
+    QTest::newRow("directory") << QByteArray() << QString("adir") << QString("2A") << read_failure;
+    row("empty_file", "", read_failure);
+    row("blank_lines_only", "\r\n \r\n", read_failure);
+    row("end_record_only", end_record, read_failure);
     row("no_end_record", one, "No end of file reached?");
-    row("not_a_record", one + "hello\r\n" + endRecord, rejected);
-    row("bad_checksum", ":0100000055AB\r\n" + QByteArray(endRecord), rejected);
-    row("unknown_type_06", one + record(6, 0, "") + endRecord, rejected);
+    row("not_a_record", one + "hello\r\n" + end_record, rejected);
+    row("bad_checksum", ":0100000055AB\r\n" + QByteArray(end_record), rejected);
+    row("unknown_type_06", one + record(6, 0, "") + end_record, rejected);
     row("end_record_with_data", one + record(1, 0, "x"), rejected);
-    row("linear_address_three_bytes", record(4, 0, "abc") + one + endRecord, rejected);
-    row("start_linear_two_bytes", one + record(5, 0, "ab") + endRecord, rejected);
-    row("extra_characters", ":0100000055AA00\r\n" + QByteArray(endRecord), rejected);
-    row("record_after_end", endRecord + one, rejected);
+    row("linear_address_three_bytes", record(4, 0, "abc") + one + end_record, rejected);
+    row("start_linear_two_bytes", one + record(5, 0, "ab") + end_record, rejected);
+    row("extra_characters", ":0100000055AA00\r\n" + QByteArray(end_record), rejected);
+    row("record_after_end", end_record + one, rejected);
     row("line_without_end", ":" + QByteArray(5000, 'A'), rejected);
-    row("non_hex_count", ":G100000055AA\r\n" + QByteArray(endRecord), conv);
-    row("non_hex_data", ":01000000ZZAA\r\n" + QByteArray(endRecord), conv);
-    row("data_cut_short", ":04000000AABB\r\n" + QByteArray(endRecord), conv);
-    row("checksum_missing", ":0100000055\r\n" + QByteArray(endRecord), checksumConv);
-    row("checksum_not_hex", ":0100000055QQ\r\n" + QByteArray(endRecord), checksumConv);
-    row("linear_high_byte", ":02000004QQ00FA\r\n" + one + endRecord,
+    row("non_hex_count", ":G100000055AA\r\n" + QByteArray(end_record), conv);
+    row("non_hex_data", ":01000000ZZAA\r\n" + QByteArray(end_record), conv);
+    row("data_cut_short", ":04000000AABB\r\n" + QByteArray(end_record), conv);
+    row("checksum_missing", ":0100000055\r\n" + QByteArray(end_record), checksum_conv);
+    row("checksum_not_hex", ":0100000055QQ\r\n" + QByteArray(end_record), checksum_conv);
+    row("linear_high_byte", ":02000004QQ00FA\r\n" + one + end_record,
         "could not read high address high byte?");
-    row("segment_high_byte_cut", ":02000002\r\n" + one + endRecord,
+    row("segment_high_byte_cut", ":02000002\r\n" + one + end_record,
         "could not read high address high byte?");
-    row("linear_low_byte", ":0200000400QQFA\r\n" + one + endRecord,
+    row("linear_low_byte", ":0200000400QQFA\r\n" + one + end_record,
         "could not read high address low byte?");
-    row("flash_all_beyond_device", linear(2) + one + endRecord, "FLASH data range exceeded,");
-    row("flash_all_below_start", one + endRecord, "FLASH data range exceeded,", "2B");
-    row("eeprom_beyond_device", linear(0x81) + dataRecords(0x3F8, 16) + endRecord,
+    row("flash_all_beyond_device", linear(2) + one + end_record, "FLASH data range exceeded,");
+    row("flash_all_below_start", one + end_record, "FLASH data range exceeded,", "2B");
+    row("eeprom_beyond_device", linear(0x81) + data_records(0x3F8, 16) + end_record,
         "EEPROM data range exceeded,");
 }
 
-void TestFwldSim::badFiles()
+void fwld_sim_test::bad_files()
 {
     QFETCH(QByteArray, hex);
     QFETCH(QString, file);
     QFETCH(QString, version);
     QFETCH(QByteArray, expected);
 
-    ToolDir dir(ToolDir::SimulatedTool);
-    QVERIFY(file != "fw.hex" || dir.writeFile(file, hex));
+    tool_dir dir(tool_dir::simulated_tool);
+    QVERIFY(file != "fw.hex" || dir.write_file(file, hex));
     QVERIFY(file != "adir" || QDir(dir.path()).mkdir(file));
-    const Result result = run(dir, flashArgs(file, version), QByteArray());
+    const sim_result result = run(dir, flash_args(file, version), QByteArray());
     QVERIFY2(result.out.startsWith(expected), result.out.constData());
     QVERIFY(!result.out.contains("Now writing from "));
-    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.exit_code, 1);
 }
 
-void TestFwldSim::faultTable_data()
+void fwld_sim_test::fault_table_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QByteArray>("conf");
     QTest::addColumn<QByteArray>("hex");
     QTest::addColumn<QByteArray>("device");
-    QTest::addColumn<bool>("recordIsDirectory");
+    QTest::addColumn<bool>("record_is_directory");
     QTest::addColumn<QByteArrayList>("expected");
-    QTest::addColumn<int>("exitCode"); // -1: the tool crashes
+    QTest::addColumn<int>("exit_code"); // -1: the tool crashes
 
     const QByteArray found = "Device found on port:4:2A:VM100 Sensor Unit\r\n";
     const QByteArray done = "Reset send successful!\r\n";
     const QByteArray none; // the sample device library, the good firmware file
     auto row = [&](const char *tag, const QStringList &args, const QByteArray &conf,
-                   const QByteArrayList &expected, int exitCode) {
-        QTest::newRow(tag) << args << conf << goodHex() << none << false << expected << exitCode;
+                   const QByteArrayList &expected, int exit_code) {
+        QTest::newRow(tag) << args << conf << good_hex() << none << false << expected << exit_code;
     };
 
     QTest::newRow("row08_record_is_directory")
-        << waitArgs << none << none << none << true
+        << wait_args << none << none << none << true
         << QByteArrayList{"failed to make debug file!", found} << 0;
-    row("row08_fault", waitArgs, "fault=debug_file", {"failed to make debug file!", found}, 0);
-    row("row09_illegal_name", flashArgs("fw|1.hex"), none, {"Please enter a valid input filename!"},
-        1);
-    row("row10_empty_version", flashArgs("fw.hex", ""), none,
+    row("row08_fault", wait_args, "fault=debug_file", {"failed to make debug file!", found}, 0);
+    row("row09_illegal_name", flash_args("fw|1.hex"), none,
+        {"Please enter a valid input filename!"}, 1);
+    row("row10_empty_version", flash_args("fw.hex", ""), none,
         {"Please specify bootloader version in hex"}, 1);
-    row("row10_unknown_version", flashArgs("fw.hex", "2c"), none,
+    row("row10_unknown_version", flash_args("fw.hex", "2c"), none,
         {"Could not find entry for version 2c"}, 1);
-    row("row10_unsupported", flashArgs("fw.hex", "1F"), none, {"Bootloader unsupported"}, 1);
+    row("row10_unsupported", flash_args("fw.hex", "1F"), none, {"Bootloader unsupported"}, 1);
     row("row11_port_not_listed", {"-s", "7", "-M", "1000000", "-b"}, none, {"Can not open comport"},
         1);
     row("row11_bad_speed", {"-s", "4", "-M", "fast", "-b"}, none, {"Can not open comport"}, 1);
-    row("row12_device_elsewhere", waitArgs, "device_port=3\nwait_limit_ms=50",
+    row("row12_device_elsewhere", wait_args, "device_port=3\nwait_limit_ms=50",
         {"timeout trying to find bootloader!"}, 1);
-    row("row12_device_too_late", waitArgs, "device_appears_after_ms=300\nwait_limit_ms=50",
+    row("row12_device_too_late", wait_args, "device_appears_after_ms=300\nwait_limit_ms=50",
         {"timeout trying to find bootloader!"}, 1);
     QTest::newRow("row13_no_device_file")
-        << flashArgs() << none << goodHex() << QByteArray("none") << false
+        << flash_args() << none << good_hex() << QByteArray("none") << false
         << QByteArrayList{"failed to get device file!"} << 1;
     row("row14_usage", {"-b"}, none, {"Incorrect usage:"}, 2);
     row("row15_empty_port", {"-s", "", "-M", "1000000", "-b"}, none,
         {"Please specify a serial port, with -s"}, 1);
-    const QByteArrayList recordRefused{"Could not open serial output file!", done};
+    const QByteArrayList record_refused{"Could not open serial output file!", done};
     QTest::newRow("row16_record_is_directory")
-        << flashArgs() << none << goodHex() << none << true << recordRefused << 0;
-    row("row17_write_error", flashArgs(), "fault=write_error",
+        << flash_args() << none << good_hex() << none << true << record_refused << 0;
+    row("row17_write_error", flash_args(), "fault=write_error",
         {"Error writing to serial_communication_record.txt", done}, 0);
-    row("row17_eeprom_output", flashArgs(), "fault=eeprom_output",
+    row("row17_eeprom_output", flash_args(), "fault=eeprom_output",
         {"Could not open output file to append eeprom data!"}, 1);
-    row("row18_verify_fail", flashArgs(), "fault=verify_fail", {"verify fail at row address "}, 1);
+    row("row18_verify_fail", flash_args(), "fault=verify_fail", {"verify fail at row address "}, 1);
     QTest::newRow("row19_beyond_flash_end")
-        << flashArgs("fw.hex", "2B") << none << dataRecords(0x7F00, 512) + endRecord << none
+        << flash_args("fw.hex", "2B") << none << data_records(0x7F00, 512) + end_record << none
         << false
         << QByteArrayList{"Hex file defines memory unreachable. Truncating at address 0x8000",
                           "This file specifies more data than the current device can hold. "
@@ -432,78 +433,60 @@ void TestFwldSim::faultTable_data()
                           "Now writing from 0x7F00 to 0x7FFF", done}
         << 0;
     QTest::newRow("row19_below_flash_start")
-        << flashArgs("fw.hex", "2B") << none << dataRecords(0x700, 512) + endRecord << none << false
+        << flash_args("fw.hex", "2B") << none << data_records(0x700, 512) + end_record << none
+        << false
         << QByteArrayList{"Truncating lower range limit to lower range of writable flash",
                           "Now writing from 0x0800 to 0x08FF", done}
         << 0;
-    const char *const comm[] = {"read at word address %d fail!",
-                                "send reset failed!",
-                                "Timeout!",
-                                "no stx char!",
-                                "no second stx char!",
-                                "no ending char!",
-                                "checksum error: ",
-                                "Write command send failed",
-                                "EEProm write command receive failed!",
-                                "Flash write command receive failed!",
-                                "Erase command receive failed!",
-                                "Erase command send failed",
-                                "EEPROM Read command send failed",
-                                "EEPROM Read command receive failed!",
-                                "Flash Read command receive failed!",
-                                "Flash Read command send failed",
-                                "Version command send failed",
-                                "Flash Read fail!",
-                                "Written flash ends at word address "};
-    for (int i = 0; i < 19; ++i)
-        row(qPrintable(QString("row20_comm_%1").arg(i + 1)), flashArgs(),
-            "fault=comm:" + QByteArray::number(i + 1), {comm[i]}, 1);
-    row("row20_comm_by_text", flashArgs(), "fault=comm:no ending char!", {"no ending char!"}, 1);
+    for (int i = 0; i < communication_text_count; ++i)
+        row(qPrintable(QString("row20_comm_%1").arg(i + 1)), flash_args(),
+            "fault=comm:" + QByteArray::number(i + 1), {communication_texts[i]}, 1);
+    row("row20_comm_by_text", flash_args(), "fault=comm:no ending char!", {"no ending char!"}, 1);
     row("row20_no_device_on_port", {"-s", "3", "-M", "1000000", "-B", "2A", "-f", "fw.hex"}, none,
         {"Timeout!"}, 1);
-    row("row21_no_file_name", flashArgs(""), none, {"No file name specified"}, 1);
-    row("row22_missing_file", flashArgs("gone.hex"), none, {"Failed to open file!"}, 1);
+    row("row21_no_file_name", flash_args(""), none, {"No file name specified"}, 1);
+    row("row22_missing_file", flash_args("gone.hex"), none, {"Failed to open file!"}, 1);
     QTest::newRow("row23_size_zero")
-        << flashArgs() << none << goodHex() << QByteArray("2A 0 VM100 Sensor Unit\n") << false
+        << flash_args() << none << good_hex() << QByteArray("2A 0 VM100 Sensor Unit\n") << false
         << QByteArrayList{"size cannot be 0!"} << 1;
     QTest::newRow("row23_bootloader_takes_all")
-        << flashArgs() << none << goodHex() << QByteArray("2a 0x800 start=0x800 VM100\n") << false
+        << flash_args() << none << good_hex() << QByteArray("2a 0x800 start=0x800 VM100\n") << false
         << QByteArrayList{"size cannot be 0!"} << 1;
-    row("any_failure_text", flashArgs(), "fault=text:29", {"size cannot be 0!"}, 1);
-    row("crash_while_writing", flashArgs(), "fault=crash_while_writing",
+    row("any_failure_text", flash_args(), "fault=text:29", {"size cannot be 0!"}, 1);
+    row("crash_while_writing", flash_args(), "fault=crash_while_writing",
         {"Now writing from 0x0000 to 0x02FF"}, -1);
 }
 
-void TestFwldSim::faultTable()
+void fwld_sim_test::fault_table()
 {
     QFETCH(QStringList, args);
     QFETCH(QByteArray, conf);
     QFETCH(QByteArray, hex);
     QFETCH(QByteArray, device);
-    QFETCH(bool, recordIsDirectory);
+    QFETCH(bool, record_is_directory);
     QFETCH(QByteArrayList, expected);
-    QFETCH(int, exitCode);
+    QFETCH(int, exit_code);
 
-    ToolDir dir(ToolDir::SimulatedTool);
-    QVERIFY(dir.writeFile("fw.hex", hex));
-    QVERIFY(!recordIsDirectory || QDir(dir.path()).mkdir("serial_communication_record.txt"));
-    const Result result = run(dir, args, conf + "\n", device);
+    tool_dir dir(tool_dir::simulated_tool);
+    QVERIFY(dir.write_file("fw.hex", hex));
+    QVERIFY(!record_is_directory || QDir(dir.path()).mkdir("serial_communication_record.txt"));
+    const sim_result result = run(dir, args, conf + "\n", device);
     for (const QByteArray &text : expected)
         QVERIFY2(result.out.contains(text), (text + " not in: " + result.out).constData());
-    QCOMPARE(result.exitCode, exitCode);
-    if (exitCode == 1)
+    QCOMPARE(result.exit_code, exit_code);
+    if (exit_code == 1)
         QVERIFY(!result.out.contains("Reset send successful!"));
 }
 
-void TestFwldSim::hangNeverEnds()
+void fwld_sim_test::hang_never_ends()
 {
-    ToolDir dir(ToolDir::SimulatedTool);
-    QVERIFY(dir.writeFile("fw.hex", goodHex()));
-    QVERIFY(dir.writeFile("fwld-sim.conf", quickSettings + QByteArray("fault=hang\n")));
-    QVERIFY(dir.writeFile("device.txt", "2A 131072 VM100 Sensor Unit\n"));
+    tool_dir dir(tool_dir::simulated_tool);
+    QVERIFY(dir.write_file("fw.hex", good_hex()));
+    QVERIFY(dir.write_file("fwld-sim.conf", quick_settings + QByteArray("fault=hang\n")));
+    QVERIFY(dir.write_file("device.txt", "2A 131072 VM100 Sensor Unit\n"));
     QProcess tool;
     tool.setWorkingDirectory(dir.path());
-    tool.start(dir.filePath("fwld.exe"), flashArgs());
+    tool.start(dir.file_path("fwld.exe"), flash_args());
     QByteArray out;
     QTRY_VERIFY_WITH_TIMEOUT((out += tool.readAllStandardOutput()).contains("Upload Progress"),
                              tool_wait_ms);
@@ -514,5 +497,5 @@ void TestFwldSim::hangNeverEnds()
     QVERIFY(tool.waitForFinished(tool_wait_ms));
 }
 
-QTEST_GUILESS_MAIN(TestFwldSim)
+QTEST_GUILESS_MAIN(fwld_sim_test)
 #include "tst_fwld_sim.moc"

@@ -40,7 +40,7 @@ struct wired_controller
 
 } // namespace
 
-class tst_bootloader_output : public QObject
+class bootloader_output_test : public QObject
 {
     Q_OBJECT
 private slots:
@@ -53,11 +53,11 @@ private slots:
     void deliberate_stop_is_silent_real_crash_is_not();
 };
 
-void tst_bootloader_output::detection_starts_flash_run()
+void bootloader_output_test::detection_starts_flash_run()
 {
-    ToolDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(dir.setScript("1:print Device found on port:4:2A:Unit\\r\\n\n1:hang\n2:exit 0\n"));
+    tool_dir dir;
+    QVERIFY(dir.is_valid());
+    QVERIFY(dir.set_script("1:print Device found on port:4:2A:Unit\\r\\n\n1:hang\n2:exit 0\n"));
     wired_controller w;
     w.ctl.comport = "5";
     w.ctl.filepath = "fw dir/new firmware.hex";
@@ -79,12 +79,12 @@ void tst_bootloader_output::detection_starts_flash_run()
     QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.white, w.ctl.white, w.ctl.red}));
 }
 
-void tst_bootloader_output::each_port_list_replaces_the_last()
+void bootloader_output_test::each_port_list_replaces_the_last()
 {
-    ToolDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(dir.setScript("1:print COM Numbers are:3:7\\r\\n\n"
-                          "2:print COM Numbers are:9\\r\\nTimeout!\\r\\n\n2:hang\n"));
+    tool_dir dir;
+    QVERIFY(dir.is_valid());
+    QVERIFY(dir.set_script("1:print COM Numbers are:3:7\\r\\n\n"
+                           "2:print COM Numbers are:9\\r\\nTimeout!\\r\\n\n2:hang\n"));
     wired_controller w;
     // The window stops the tool as soon as a list refills its serial box; the rest
     // of the chunk must still be acted on.
@@ -102,11 +102,11 @@ void tst_bootloader_output::each_port_list_replaces_the_last()
     QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.red}));
 }
 
-void tst_bootloader_output::zero_byte_and_high_bytes_from_the_tool()
+void bootloader_output_test::zero_byte_and_high_bytes_from_the_tool()
 {
-    ToolDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(dir.setScript("print \\xb5Timeout!\\0Can not open comport\\r\\n\n"));
+    tool_dir dir;
+    QVERIFY(dir.is_valid());
+    QVERIFY(dir.set_script("print \\xb5Timeout!\\0Can not open comport\\r\\n\n"));
     wired_controller w;
 
     w.ctl.list_ports();
@@ -116,7 +116,7 @@ void tst_bootloader_output::zero_byte_and_high_bytes_from_the_tool()
     QCOMPARE(w.colours_sent(), QList<QColor>({w.ctl.red}));
 }
 
-void tst_bootloader_output::process_error_texts_data()
+void bootloader_output_test::process_error_texts_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
@@ -130,13 +130,13 @@ void tst_bootloader_output::process_error_texts_data()
     QTest::newRow("negative") << -1 << "Unknown!";
 }
 
-void tst_bootloader_output::process_error_texts()
+void bootloader_output_test::process_error_texts()
 {
     QFETCH(int, code);
     QFETCH(QString, text);
-    ToolDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(dir.setScript("hang\n"));
+    tool_dir dir;
+    QVERIFY(dir.is_valid());
+    QVERIFY(dir.set_script("hang\n"));
     wired_controller w;
     // Reported for a run that is going: the port list run, which turns no colour.
     w.ctl.list_ports();
@@ -148,21 +148,21 @@ void tst_bootloader_output::process_error_texts()
     QCOMPARE(w.colours.count(), 0);
 }
 
-void tst_bootloader_output::missing_tool_is_reported()
+void bootloader_output_test::missing_tool_is_reported()
 {
-    ToolDir dir(ToolDir::NoTool);
-    QVERIFY(dir.isValid());
+    tool_dir dir(tool_dir::no_tool);
+    QVERIFY(dir.is_valid());
     wired_controller w;
     w.ctl.list_ports();
     QTRY_COMPARE_WITH_TIMEOUT(w.shown().size(), 3, tool_wait_ms);
     QCOMPARE(w.shown().mid(0, 2), QStringList({"Error occured: ", "Failed to start!"}));
 }
 
-void tst_bootloader_output::deliberate_stop_is_silent_real_crash_is_not()
+void bootloader_output_test::deliberate_stop_is_silent_real_crash_is_not()
 {
-    ToolDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(dir.setScript("1:hang\n2:crash\n"));
+    tool_dir dir;
+    QVERIFY(dir.is_valid());
+    QVERIFY(dir.set_script("1:hang\n2:crash\n"));
     wired_controller w;
 
     w.ctl.list_ports();
@@ -178,5 +178,5 @@ void tst_bootloader_output::deliberate_stop_is_silent_real_crash_is_not()
     QCOMPARE(w.shown(), QStringList({"Error occured: ", "Crashed!"}));
 }
 
-QTEST_GUILESS_MAIN(tst_bootloader_output)
+QTEST_GUILESS_MAIN(bootloader_output_test)
 #include "tst_bootloader_output.moc"

@@ -1,5 +1,6 @@
 #include "message_catalogue.h"
 #include "output_interpreter.h"
+#include "tool_messages.h"
 
 #include <QSet>
 #include <QtTest>
@@ -35,7 +36,8 @@ QStringList describe(const QVector<tool_reaction> &reactions)
     return out;
 }
 
-// What a chunk holding nothing but `text` of catalogue row `row` must do.
+// What a chunk holding nothing but `text` of catalogue row `row` must do; a
+// message as typed for the tests, not the table's own.
 QStringList alone(const catalogue_row &row, const QString &text)
 {
     const QString n = QString::number(row.number);
@@ -58,7 +60,7 @@ QStringList alone(const catalogue_row &row, const QString &text)
         return {n + " device |"};
     case row_effect::message:
     case row_effect::warning:
-        return {n + " text " + row.message, n + " colour red"};
+        return {n + " text " + tool_messages::of_row(row.number) + "\n\n", n + " colour red"};
     }
     return {};
 }
@@ -72,7 +74,7 @@ QString swap_case(QString text)
 
 } // namespace
 
-class tst_output_interpreter : public QObject
+class output_interpreter_test : public QObject
 {
     Q_OBJECT
 private slots:
@@ -89,7 +91,7 @@ private slots:
     void unfinished_line_is_bounded();
 };
 
-void tst_output_interpreter::catalogue_shape()
+void output_interpreter_test::catalogue_shape()
 {
     int texts = 0;
     QSet<QString> messages;
@@ -113,7 +115,7 @@ void tst_output_interpreter::catalogue_shape()
                     .endsWith(QByteArray("from ") + maker_web_address + "!\n\n"));
 }
 
-void tst_output_interpreter::every_text_fires_its_own_row_alone_data()
+void output_interpreter_test::every_text_fires_its_own_row_alone_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
@@ -124,14 +126,14 @@ void tst_output_interpreter::every_text_fires_its_own_row_alone_data()
                     << QString::fromLatin1(text) << alone(row, QString::fromLatin1(text));
 }
 
-void tst_output_interpreter::every_text_fires_its_own_row_alone()
+void output_interpreter_test::every_text_fires_its_own_row_alone()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
     QCOMPARE(describe(interpret_chunk(text)), expected);
 }
 
-void tst_output_interpreter::letter_case_variant_fires_nothing_data()
+void output_interpreter_test::letter_case_variant_fires_nothing_data()
 {
     QTest::addColumn<QString>("text");
     for (const catalogue_row &row : tool_catalogue)
@@ -141,13 +143,13 @@ void tst_output_interpreter::letter_case_variant_fires_nothing_data()
                     << swap_case(QString::fromLatin1(text));
 }
 
-void tst_output_interpreter::letter_case_variant_fires_nothing()
+void output_interpreter_test::letter_case_variant_fires_nothing()
 {
     QFETCH(QString, text);
     QCOMPARE(describe(interpret_chunk(text)), QStringList());
 }
 
-void tst_output_interpreter::chunks_data()
+void output_interpreter_test::chunks_data()
 {
     QTest::addColumn<QString>("chunk");
     QTest::addColumn<QStringList>("expected");
@@ -214,14 +216,14 @@ void tst_output_interpreter::chunks_data()
                                              << QStringList{"7 device 2A|Unit"};
 }
 
-void tst_output_interpreter::chunks()
+void output_interpreter_test::chunks()
 {
     QFETCH(QString, chunk);
     QFETCH(QStringList, expected);
     QCOMPARE(describe(interpret_chunk(chunk)), expected);
 }
 
-void tst_output_interpreter::decoding_data()
+void output_interpreter_test::decoding_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
@@ -233,7 +235,7 @@ void tst_output_interpreter::decoding_data()
                                << QStringLiteral("\u00b5\u00e9\u0080\u00ff");
 }
 
-void tst_output_interpreter::decoding()
+void output_interpreter_test::decoding()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
@@ -242,7 +244,7 @@ void tst_output_interpreter::decoding()
 
 // Whatever two reads a pipe splits a transcript into, each of its texts is acted
 // on once, with the fields of the whole line.
-void tst_output_interpreter::reads_split_anywhere_act_once()
+void output_interpreter_test::reads_split_anywhere_act_once()
 {
     const QString transcript = "COM Numbers are:3:4\r\nDevice found on port:4:2A:Unit\r\n"
                                "Now writing from 0x0 to 0x7f\r\nUpload Progress  42%\b\b\b\b"
@@ -275,7 +277,7 @@ void tst_output_interpreter::reads_split_anywhere_act_once()
 }
 
 // A tool that never ends its line must not make the program keep it all.
-void tst_output_interpreter::unfinished_line_is_bounded()
+void output_interpreter_test::unfinished_line_is_bounded()
 {
     tool_output_reader reader;
     QCOMPARE(describe(reader.read("Device found on port:4:2A:")), QStringList());
@@ -285,5 +287,5 @@ void tst_output_interpreter::unfinished_line_is_bounded()
     QCOMPARE(describe(reader.finish()), QStringList());
 }
 
-QTEST_GUILESS_MAIN(tst_output_interpreter)
+QTEST_GUILESS_MAIN(output_interpreter_test)
 #include "tst_output_interpreter.moc"

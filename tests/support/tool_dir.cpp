@@ -7,21 +7,21 @@
 #include <QFileInfo>
 #include <QTest>
 
-ToolDir::ToolDir(Tool tool) : m_previousDir(QDir::currentPath())
+tool_dir::tool_dir(tool_kind tool) : m_previous_dir(QDir::currentPath())
 {
     if (!m_dir.isValid())
         return;
     const QString target = m_dir.filePath("fwld.exe");
-    if (tool == FakeTool && !QFile::copy(QString::fromUtf8(FAKE_TOOL_PATH), target))
+    if (tool == fake_tool && !QFile::copy(QString::fromUtf8(FAKE_TOOL_PATH), target))
         return;
-    if (tool == SimulatedTool && !QFile::copy(QString::fromUtf8(SIM_TOOL_PATH), target))
+    if (tool == simulated_tool && !QFile::copy(QString::fromUtf8(SIM_TOOL_PATH), target))
         return;
     m_valid = QDir::setCurrent(m_dir.path());
 }
 
-ToolDir::~ToolDir()
+tool_dir::~tool_dir()
 {
-    QDir::setCurrent(m_previousDir);
+    QDir::setCurrent(m_previous_dir);
     // Windows refuses to remove a folder that a process which has just ended there
     // is still registered in, and lets it go a moment later; elsewhere the first
     // try succeeds.
@@ -29,13 +29,16 @@ ToolDir::~ToolDir()
     (void)QTest::qWaitFor([this] { return QDir(m_dir.path()).removeRecursively(); }, tool_wait_ms);
 }
 
-bool ToolDir::writeFile(const QString &name, const QByteArray &contents) const
+bool tool_dir::write_file(const QString &name, const QByteArray &contents) const
 {
+    // A file in a folder of its own gets the folder too.
     QFile file(m_dir.filePath(name));
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
+        return false;
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
 }
 
-QList<QStringList> ToolDir::runs() const
+QList<QStringList> tool_dir::runs() const
 {
     QList<QStringList> result;
     QFile log(m_dir.filePath("runs.log"));
@@ -56,7 +59,7 @@ QList<QStringList> ToolDir::runs() const
     return result;
 }
 
-bool ToolDir::installSimulator() const
+bool tool_dir::install_simulator() const
 {
     // Under the built file's own name, which on Windows carries the ".exe" that a
     // program needs there to be started at all.
@@ -64,7 +67,13 @@ bool ToolDir::installSimulator() const
     return QFile::copy(built, m_dir.filePath(QFileInfo(built).fileName()));
 }
 
-bool ToolDir::copySimulatorFile(const QString &source, const QString &name) const
+bool tool_dir::copy_simulator_file(const QString &source, const QString &name) const
 {
     return QFile::copy(QString::fromUtf8(SIM_SOURCE_DIR) + '/' + source, m_dir.filePath(name));
+}
+
+QByteArray tool_dir::simulator_sample(const QString &name)
+{
+    QFile file(QString::fromUtf8(SIM_SOURCE_DIR) + "/samples/" + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

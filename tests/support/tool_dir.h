@@ -9,25 +9,29 @@
 // A scratch working directory with a tool installed as ./fwld.exe. The process's
 // current directory is switched to it for the object's lifetime, because the
 // program starts its tool relative to the working directory.
-class ToolDir
+class tool_dir
 {
 public:
-    enum Tool { FakeTool, SimulatedTool, NoTool };
+    enum tool_kind { fake_tool, simulated_tool, no_tool };
 
-    explicit ToolDir(Tool tool = FakeTool);
-    ~ToolDir();
-    ToolDir(const ToolDir &) = delete;
-    ToolDir &operator=(const ToolDir &) = delete;
+    explicit tool_dir(tool_kind tool = fake_tool);
+    ~tool_dir();
+    tool_dir(const tool_dir &) = delete;
+    tool_dir &operator=(const tool_dir &) = delete;
 
-    bool isValid() const { return m_valid; }
+    bool is_valid() const { return m_valid; }
     QString path() const { return m_dir.path(); }
-    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    QString file_path(const QString &name) const { return m_dir.filePath(name); }
 
-    // Writes a file into the directory; returns false when it could not be written.
-    bool writeFile(const QString &name, const QByteArray &contents) const;
+    // Writes a file into the directory (`name` may name a folder in it, made when
+    // missing); returns false when it could not be written.
+    bool write_file(const QString &name, const QByteArray &contents) const;
 
     // The fake tool's script (see fake_tool.cpp for its commands).
-    bool setScript(const QByteArray &script) const { return writeFile("fake-tool.script", script); }
+    bool set_script(const QByteArray &script) const
+    {
+        return write_file("fake-tool.script", script);
+    }
 
     // The command lines the fake tool was started with, oldest first.
     QList<QStringList> runs() const;
@@ -35,17 +39,20 @@ public:
     // Copies the stand-in tool into the directory as "fwld-sim" ("fwld-sim.exe" on
     // Windows), so that a fake tool with the script line "exec ./fwld-sim" records
     // each run and then hands it to the stand-in.
-    bool installSimulator() const;
+    bool install_simulator() const;
 
     // Copies a file of the stand-in tool's source folder (device.txt, samples/...)
     // into the directory under `name`.
-    bool copySimulatorFile(const QString &source, const QString &name) const;
+    bool copy_simulator_file(const QString &source, const QString &name) const;
+
+    // A file of the stand-in tool's samples folder; empty when it cannot be read.
+    static QByteArray simulator_sample(const QString &name);
 
     // Creates an empty marker file, which releases a fake tool waiting on it.
-    bool touch(const QString &name) const { return writeFile(name, QByteArray()); }
+    bool touch(const QString &name) const { return write_file(name, QByteArray()); }
 
 private:
     QTemporaryDir m_dir;
-    QString m_previousDir;
+    QString m_previous_dir;
     bool m_valid = false;
 };

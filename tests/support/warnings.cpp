@@ -15,7 +15,7 @@ void collect(QtMsgType type, const QMessageLogContext &, const QString &message)
 }
 } // namespace
 
-QStringList warningsDuring(const std::function<void()> &action)
+QStringList warnings_during(const std::function<void()> &action)
 {
     collected.clear();
     const QtMessageHandler previous = qInstallMessageHandler(collect);
@@ -24,7 +24,7 @@ QStringList warningsDuring(const std::function<void()> &action)
     return collected;
 }
 
-bool processGone(qint64 pid)
+bool process_gone(qint64 pid)
 {
 #ifdef Q_OS_WIN
     // A process that has ended but is still held open by a handle has an exit code;

@@ -6,7 +6,7 @@
 
 // The warnings (and worse) that Qt prints while `action` runs, for checks such as
 // "no process destroyed while running".
-QStringList warningsDuring(const std::function<void()> &action);
+QStringList warnings_during(const std::function<void()> &action);
 
 // True when no process of this id is left, not even one waiting to be reaped.
-bool processGone(qint64 pid);
+bool process_gone(qint64 pid);

@@ -14,7 +14,7 @@ template <> char *toString(const std::optional<int> &size)
 } // namespace QTest
 
 // The caption fitting arithmetic, with widths and sizes given as plain numbers.
-class LabelFitTest : public QObject
+class label_fit_test : public QObject
 {
     Q_OBJECT
 private slots:
@@ -26,7 +26,7 @@ private slots:
     void height_step();
 };
 
-void LabelFitTest::width_step_data()
+void label_fit_test::width_step_data()
 {
     QTest::addColumn<int>("label_width");
     QTest::addColumn<int>("text_width");
@@ -45,7 +45,7 @@ void LabelFitTest::width_step_data()
     QTest::newRow("pixel_sized_font_keeps") << 80 << 100 << -1.0 << keep;
 }
 
-void LabelFitTest::width_step()
+void label_fit_test::width_step()
 {
     QFETCH(int, label_width);
     QFETCH(int, text_width);
@@ -55,7 +55,7 @@ void LabelFitTest::width_step()
     QCOMPARE(label_fit::width_fitted_point_size(label_width, text_width, point_size), expected);
 }
 
-void LabelFitTest::narrowing_data()
+void label_fit_test::narrowing_data()
 {
     QTest::addColumn<int>("label_width");
     QTest::addColumn<int>("point_size");
@@ -73,7 +73,7 @@ void LabelFitTest::narrowing_data()
     QTest::newRow("pixel_sized_font_keeps") << 111 << -1 << tahoma_bold << keep;
 }
 
-void LabelFitTest::narrowing()
+void label_fit_test::narrowing()
 {
     QFETCH(int, label_width);
     QFETCH(int, point_size);
@@ -84,7 +84,7 @@ void LabelFitTest::narrowing()
     QCOMPARE(label_fit::narrowed_point_size(label_width, point_size, width_at), expected);
 }
 
-void LabelFitTest::height_step_data()
+void label_fit_test::height_step_data()
 {
     QTest::addColumn<int>("label_height");
     QTest::addColumn<int>("line_height");
@@ -98,7 +98,7 @@ void LabelFitTest::height_step_data()
     QTest::newRow("no_line_height_keeps") << 20 << 0 << 9.0 << keep;
 }
 
-void LabelFitTest::height_step()
+void label_fit_test::height_step()
 {
     QFETCH(int, label_height);
     QFETCH(int, line_height);
@@ -108,5 +108,5 @@ void LabelFitTest::height_step()
     QCOMPARE(label_fit::height_fitted_point_size(label_height, line_height, point_size), expected);
 }
 
-QTEST_APPLESS_MAIN(LabelFitTest)
+QTEST_APPLESS_MAIN(label_fit_test)
 #include "tst_label_fit.moc"

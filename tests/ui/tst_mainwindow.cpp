@@ -1,5 +1,5 @@
-#include "label_fit.h"
 #include "wait_limits.h"
+#include "warnings.h"
 #include "window_rig.h"
 
 #include <QApplication>
@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -21,18 +20,10 @@ const char load_file[] = "Load File....";
 const char no_flash_file[] = "No flash file specified yet!";
 const char cycle_power_prompt[] = "Please cycle power to the device....";
 
-using Runs = QList<QStringList>;
-
-QStringList captured_warnings;
-
-void capture_warnings(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        captured_warnings << message;
-}
+using run_list = QList<QStringList>;
 
 // What the test saw of the open-file dialog.
-struct DialogSeen
+struct dialog_seen
 {
     bool opened = false;
     QString caption;
@@ -44,7 +35,7 @@ struct DialogSeen
 // Answers the modal open-file dialog from the event loop it runs: picks `path`,
 // or cancels when `path` is empty. Tries again until the dialog is up.
 // `guard` ends the attempts when the caller is done, whether or not a dialog came.
-void answer_file_dialog(QObject *guard, const QString &path, DialogSeen *seen,
+void answer_file_dialog(QObject *guard, const QString &path, dialog_seen *seen,
                         int attempts_left = 500)
 {
     QTimer::singleShot(10, guard, [=] {
@@ -76,59 +67,68 @@ void answer_file_dialog(QObject *guard, const QString &path, DialogSeen *seen,
 
 // Makes the Load File entry current, as a click in the list does, and lets the
 // dialog be answered.
-DialogSeen load_through_dialog(WindowRig &rig, const QString &path)
+dialog_seen load_through_dialog(window_rig &rig, const QString &path)
 {
-    DialogSeen seen;
+    dialog_seen seen;
     QObject guard;
     answer_file_dialog(&guard, path, &seen);
-    rig.firmware_box()->setCurrentIndex(rig.firmware_box()->findText(load_file));
+    rig.firmware->setCurrentIndex(rig.firmware->findText(load_file));
     return seen;
 }
 
 // One change to a box in the equivalence test, and what reached the controller
 // through it, in order: "firmware TEXT" for filepathupdate(TEXT), "port N" for
 // select_port("COMN") ("firmware " and "port " for an empty text).
-enum Box { Firmware, Port };
-enum class Change { Select, Insert, InsertSeparator, Remove, Rename, Clear, PortList, LoadFile };
-struct BoxStep
+enum class which_box { firmware, port };
+enum class box_change {
+    select,
+    insert,
+    insert_separator,
+    remove,
+    rename,
+    clear,
+    port_list,
+    load_file
+};
+struct box_step
 {
-    Box box;
-    Change change;
+    which_box box;
+    box_change change;
     int index;
     QStringList texts;
     QStringList reached;
 };
-using BoxSteps = QList<BoxStep>;
+using box_steps = QList<box_step>;
 
-void apply(WindowRig &rig, const BoxStep &step, const QString &dir)
+void apply(window_rig &rig, const box_step &step, const QString &dir)
 {
-    QComboBox *box = step.box == Port ? rig.serial_box() : rig.firmware_box();
+    QComboBox *box = step.box == which_box::port ? rig.ports : rig.firmware;
     const QString text = step.texts.value(0);
     switch (step.change) {
-    case Change::Select:
+    case box_change::select:
         box->setCurrentIndex(step.index);
         break;
-    case Change::Insert:
+    case box_change::insert:
         box->insertItem(step.index, text);
         break;
-    case Change::InsertSeparator:
+    case box_change::insert_separator:
         box->insertSeparator(step.index);
         break;
-    case Change::Remove:
+    case box_change::remove:
         box->removeItem(step.index);
         break;
-    case Change::Rename:
+    case box_change::rename:
         box->setItemText(step.index, text);
         break;
-    case Change::Clear:
+    case box_change::clear:
         box->clear();
         break;
-    case Change::PortList:
+    case box_change::port_list:
         emit rig.controller.devicelist(step.texts);
         break;
-    case Change::LoadFile: {
+    case box_change::load_file: {
         QObject guard;
-        DialogSeen seen;
+        dialog_seen seen;
         answer_file_dialog(&guard, dir + '/' + text, &seen);
         box->setCurrentIndex(step.index);
         break;
@@ -141,17 +141,11 @@ QString canonical(const QString &path)
     return QFileInfo(path).canonicalFilePath();
 }
 
-bool write_file(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(":00000001FF\n") > 0;
-}
-
 } // namespace
 
-Q_DECLARE_METATYPE(BoxSteps)
+Q_DECLARE_METATYPE(box_steps)
 
-class MainWindowTest : public QObject
+class mainwindow_test : public QObject
 {
     Q_OBJECT
 private slots:
@@ -169,15 +163,9 @@ private slots:
     void placeholder_is_no_file();
     void box_changes_reach_controller_data();
     void box_changes_reach_controller();
-
-private:
-    static void press_update(WindowRig &rig)
-    {
-        QTest::mousePress(rig.widget<QPushButton>("Update_button"), Qt::LeftButton);
-    }
 };
 
-void MainWindowTest::startup_firmware_box_data()
+void mainwindow_test::startup_firmware_box_data()
 {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("entries");
@@ -190,15 +178,15 @@ void MainWindowTest::startup_firmware_box_data()
         << QStringList{"c.txt"} << QStringList{placeholder, "", load_file} << "";
 }
 
-void MainWindowTest::startup_firmware_box()
+void mainwindow_test::startup_firmware_box()
 {
     QFETCH(QStringList, files);
     QFETCH(QStringList, entries);
     QFETCH(QString, filepath);
 
-    WindowRig rig(files);
-    QVERIFY(rig.ready);
-    QComboBox *box = rig.firmware_box();
+    window_rig rig;
+    QVERIFY(rig.build(files));
+    QComboBox *box = rig.firmware;
 
     QCOMPARE(entries_of(box), entries);
     QCOMPARE(box->currentIndex(), 0);
@@ -208,58 +196,51 @@ void MainWindowTest::startup_firmware_box()
              QString("separator"));
 }
 
-void MainWindowTest::startup_wiring()
+void mainwindow_test::startup_wiring()
 {
-    captured_warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(capture_warnings);
-    WindowRig rig;
-    qInstallMessageHandler(previous);
-    QVERIFY(rig.ready);
+    window_rig rig;
+    bool built = false;
+    const QStringList warnings = warnings_during([&] { built = rig.build(); });
+    QVERIFY(built);
     // A misspelt signature fails only at run time, with a warning.
-    QVERIFY2(captured_warnings.isEmpty(), qPrintable(captured_warnings.join('\n')));
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 
     QCOMPARE(rig.window->minimumSize(), QSize(565, 269));
     QCOMPARE(rig.window->maximumSize(), QSize(565, 269));
     QVERIFY(rig.timer.isActive());
     QCOMPARE(rig.timer.interval(), 400);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), Runs{{"-t"}}, tool_wait_ms);
-    QVERIFY(rig.serial_box()->count() == 0);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), run_list{{"-t"}}, tool_wait_ms);
+    QVERIFY(rig.ports->count() == 0);
     QCOMPARE(rig.controller.comport, QString("1"));
 }
 
-void MainWindowTest::startup_caption_fonts()
+void mainwindow_test::startup_caption_fonts()
 {
-    WindowRig rig;
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build());
     const auto *label_3 = rig.widget<QLabel>("label_3");
 
-    // What the form's caption font measures on this machine decides the size.
-    QFont form_font;
-    form_font.setPointSize(11);
-    form_font.setBold(true);
-    const QFontMetrics form_metrics(form_font);
-    int expected = label_fit::width_fitted_point_size(
-                       label_3->width(), form_metrics.horizontalAdvance(label_3->text()), 11)
-                       .value_or(11);
-    // Then a point less at a time while the text is still too wide.
-    while (expected > 1 && QFontMetrics(QFont(form_font.family(), expected, QFont::Bold))
-                                   .horizontalAdvance(label_3->text()) > label_3->width())
-        --expected;
-    const int after_height_step =
-        label_fit::height_fitted_point_size(
-            label_3->height(),
-            QFontMetrics(QFont(form_font.family(), expected, QFont::Bold)).height(), expected)
-            .value_or(expected);
-
-    QCOMPARE(label_3->font().pointSize(), after_height_step);
+    // "Select Serial Port:" lies whole inside its fixed box, at the largest whole
+    // point size at which it does, whatever the fonts of this machine.
+    const auto fits = [label_3](int size) {
+        QFont font = label_3->font();
+        font.setPointSize(size);
+        const QFontMetrics metrics(font);
+        return metrics.horizontalAdvance(label_3->text()) <= label_3->width() &&
+               metrics.height() <= label_3->height();
+    };
+    const int size = label_3->font().pointSize();
+    QVERIFY(label_3->font().bold());
+    QVERIFY2(fits(size), qPrintable(QString::number(size)));
+    QVERIFY2(!fits(size + 1), qPrintable(QString::number(size)));
     QCOMPARE(rig.widget<QLabel>("label_4")->font(), label_3->font());
     QCOMPARE(rig.widget<QGroupBox>("groupBox_2")->font(), label_3->font());
-    QCOMPARE(rig.status_box()->font(), label_3->font());
-    QCOMPARE(rig.widget<QPushButton>("Update_button")->font().pointSize(), 10);
-    QCOMPARE(rig.serial_box()->font(), rig.widget<QWidget>("centralWidget")->font());
+    QCOMPARE(rig.box->font(), label_3->font());
+    QCOMPARE(rig.update->font().pointSize(), 10);
+    QCOMPARE(rig.ports->font(), rig.widget<QWidget>("centralWidget")->font());
 }
 
-void MainWindowTest::port_list_data()
+void mainwindow_test::port_list_data()
 {
     QTest::addColumn<QStringList>("earlier_list");
     QTest::addColumn<QStringList>("list");
@@ -278,52 +259,52 @@ void MainWindowTest::port_list_data()
         << QStringList() << QStringList() << QStringList() << "1";
 }
 
-void MainWindowTest::port_list()
+void mainwindow_test::port_list()
 {
     QFETCH(QStringList, earlier_list);
     QFETCH(QStringList, list);
     QFETCH(QStringList, entries);
     QFETCH(QString, comport);
 
-    WindowRig rig;
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build());
     if (!earlier_list.isEmpty())
         emit rig.controller.devicelist(earlier_list);
     emit rig.controller.devicelist(list);
 
-    QCOMPARE(entries_of(rig.serial_box()), entries);
-    QCOMPARE(rig.serial_box()->currentIndex(), entries.size() - 1);
+    QCOMPARE(entries_of(rig.ports), entries);
+    QCOMPARE(rig.ports->currentIndex(), entries.size() - 1);
     QCOMPARE(rig.controller.comport, comport);
 }
 
-void MainWindowTest::port_change_stops_running_tool()
+void mainwindow_test::port_change_stops_running_tool()
 {
-    WindowRig rig({"fw.hex"}, "hang\n");
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build({"fw.hex"}, "hang\n"));
     // Waiting for the tool's own record of its start as well as for the process:
     // a tool killed before it wrote the record would leave none, and the record
     // may be there before QProcess has taken note of the start.
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), Runs{{"-t"}}, tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), run_list{{"-t"}}, tool_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
 
     // The port list ends the port-list run, which would otherwise hold the process.
     emit rig.controller.devicelist({"3", "7"});
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
 
-    press_update(rig);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), (Runs{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}),
-                              tool_wait_ms);
+    rig.press_update();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(),
+                              (run_list{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}), tool_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
 
-    rig.serial_box()->setCurrentIndex(0);
+    rig.ports->setCurrentIndex(0);
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
     QCOMPARE(rig.controller.comport, QString("3"));
 }
 
-void MainWindowTest::update_without_firmware()
+void mainwindow_test::update_without_firmware()
 {
-    WindowRig rig;
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build());
     rig.timer.stop();
     // The port list runs from the event loop, and is over before the presses.
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.arguments, QStringList{"-t"}, tool_wait_ms);
@@ -332,26 +313,26 @@ void MainWindowTest::update_without_firmware()
     rig.window->change_Status_textbox_color(red);
     rig.window->insert_text("queued line");
 
-    press_update(rig);
-    press_update(rig);
+    rig.press_update();
+    rig.press_update();
 
     // Written at once, each on a line of its own at the top.
     const QString pressed = QString(no_flash_file) + '\n' + no_flash_file + '\n';
-    QCOMPARE(rig.status_box()->toPlainText(), pressed);
+    QCOMPARE(rig.box->toPlainText(), pressed);
     // The queue still holds the one line, and nothing else: a tick shows it, the next none.
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), "queued line\n" + pressed);
+    QCOMPARE(rig.box->toPlainText(), "queued line\n" + pressed);
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), "queued line\n" + pressed);
-    QCOMPARE(rig.status_box()->palette().color(QPalette::Base), red);
+    QCOMPARE(rig.box->toPlainText(), "queued line\n" + pressed);
+    QCOMPARE(rig.box->palette().color(QPalette::Base), red);
     QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
     QCOMPARE(rig.controller.arguments, QStringList{"-t"});
 }
 
-void MainWindowTest::update_with_firmware()
+void mainwindow_test::update_with_firmware()
 {
-    WindowRig rig({"fw.hex"});
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build({"fw.hex"}));
     rig.timer.stop();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     rig.window->change_Status_textbox_color(QColor(255, 0, 0));
@@ -359,135 +340,137 @@ void MainWindowTest::update_with_firmware()
     rig.window->update_text_now();
     rig.window->insert_text("stale line");
 
-    press_update(rig);
+    rig.press_update();
 
-    QCOMPARE(rig.status_box()->palette().color(QPalette::Base), QColor(255, 255, 255));
+    QCOMPARE(rig.box->palette().color(QPalette::Base), QColor(255, 255, 255));
     const QString separated = QString(14, '\n') + "Earlier line\n";
-    QCOMPARE(rig.status_box()->toPlainText(), separated);
+    QCOMPARE(rig.box->toPlainText(), separated);
     // The stale line is gone from the queue and the prompt is its only entry.
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), cycle_power_prompt + ('\n' + separated));
+    QCOMPARE(rig.box->toPlainText(), cycle_power_prompt + ('\n' + separated));
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), cycle_power_prompt + ('\n' + separated));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), (Runs{{"-t"}, {"-s", "1", "-M", "1000000", "-b"}}),
-                              tool_wait_ms);
+    QCOMPARE(rig.box->toPlainText(), cycle_power_prompt + ('\n' + separated));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(),
+                              (run_list{{"-t"}, {"-s", "1", "-M", "1000000", "-b"}}), tool_wait_ms);
 }
 
-void MainWindowTest::load_two_files_through_dialog()
+void mainwindow_test::load_two_files_through_dialog()
 {
-    QTemporaryDir elsewhere;
-    QVERIFY(elsewhere.isValid());
-    const QString first = canonical(elsewhere.path()) + "/first.hex";
-    const QString second = canonical(elsewhere.path()) + "/second.hex";
-    WindowRig rig;
-    QVERIFY(rig.ready && write_file(first) && write_file(second));
+    // A folder the box does not list itself.
+    window_rig rig;
+    QVERIFY(rig.build());
+    QVERIFY(rig.dir.write_file("elsewhere/first.hex", empty_firmware));
+    QVERIFY(rig.dir.write_file("elsewhere/second.hex", empty_firmware));
+    const QString elsewhere = canonical(rig.dir.file_path("elsewhere"));
+    const QString first = elsewhere + "/first.hex";
+    const QString second = elsewhere + "/second.hex";
 
-    const DialogSeen seen = load_through_dialog(rig, first);
+    const dialog_seen seen = load_through_dialog(rig, first);
     QVERIFY(seen.opened);
     QCOMPARE(seen.caption, QString("Open Firmware File..."));
     QCOMPARE(seen.filters, (QStringList{"All Files (*)", "Firmware Files (*.hex)"}));
     QCOMPARE(seen.selected_filter, QString("Firmware Files (*.hex)"));
     QCOMPARE(seen.directory, canonical(rig.dir.path()));
-    QCOMPARE(entries_of(rig.firmware_box()), (QStringList{placeholder, "", first, load_file}));
-    QCOMPARE(rig.firmware_box()->currentText(), first);
+    QCOMPARE(entries_of(rig.firmware), (QStringList{placeholder, "", first, load_file}));
+    QCOMPARE(rig.firmware->currentText(), first);
     QCOMPARE(rig.controller.filepath, first);
 
     // The second dialog opens where the first file was.
-    const DialogSeen again = load_through_dialog(rig, second);
+    const dialog_seen again = load_through_dialog(rig, second);
     QVERIFY(again.opened);
-    QCOMPARE(again.directory, canonical(elsewhere.path()));
-    QCOMPARE(entries_of(rig.firmware_box()),
-             (QStringList{placeholder, "", first, second, load_file}));
-    QCOMPARE(rig.firmware_box()->currentText(), second);
+    QCOMPARE(again.directory, elsewhere);
+    QCOMPARE(entries_of(rig.firmware), (QStringList{placeholder, "", first, second, load_file}));
+    QCOMPARE(rig.firmware->currentText(), second);
     QCOMPARE(rig.controller.filepath, second);
 }
 
-void MainWindowTest::cancelled_dialog_keeps_firmware()
+void mainwindow_test::cancelled_dialog_keeps_firmware()
 {
-    WindowRig rig({"fw.hex"});
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build({"fw.hex"}));
 
-    const DialogSeen seen = load_through_dialog(rig, QString());
+    const dialog_seen seen = load_through_dialog(rig, QString());
     QVERIFY(seen.opened);
     QCOMPARE(seen.directory, canonical(rig.dir.path()));
-    QCOMPARE(entries_of(rig.firmware_box()), (QStringList{"fw.hex", "", load_file}));
-    QCOMPARE(rig.firmware_box()->currentText(), QString(load_file));
+    QCOMPARE(entries_of(rig.firmware), (QStringList{"fw.hex", "", load_file}));
+    QCOMPARE(rig.firmware->currentText(), QString(load_file));
     QCOMPARE(rig.controller.filepath, QString("fw.hex"));
 }
 
-void MainWindowTest::placeholder_is_no_file()
+void mainwindow_test::placeholder_is_no_file()
 {
-    QTemporaryDir elsewhere;
-    QVERIFY(elsewhere.isValid());
-    const QString firmware = canonical(elsewhere.path()) + "/fw.hex";
-    WindowRig rig;
-    QVERIFY(rig.ready && write_file(firmware));
+    window_rig rig;
+    QVERIFY(rig.build());
+    QVERIFY(rig.dir.write_file("elsewhere/fw.hex", empty_firmware));
+    const QString firmware = canonical(rig.dir.file_path("elsewhere/fw.hex"));
     rig.timer.stop();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(load_through_dialog(rig, firmware).opened);
     QCOMPARE(rig.controller.filepath, firmware);
 
     // Going back to the placeholder leaves no file to flash.
-    rig.firmware_box()->setCurrentIndex(0);
-    QCOMPARE(rig.firmware_box()->currentText(), QString(placeholder));
+    rig.firmware->setCurrentIndex(0);
+    QCOMPARE(rig.firmware->currentText(), QString(placeholder));
     QCOMPARE(rig.controller.filepath, QString());
 
-    press_update(rig);
-    QCOMPARE(rig.status_box()->toPlainText(), QString(no_flash_file) + '\n');
+    rig.press_update();
+    QCOMPARE(rig.box->toPlainText(), QString(no_flash_file) + '\n');
     // Nothing was queued: a tick adds nothing.
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), QString(no_flash_file) + '\n');
+    QCOMPARE(rig.box->toPlainText(), QString(no_flash_file) + '\n');
     QCOMPARE(rig.controller.arguments, QStringList{"-t"});
 }
 
-void MainWindowTest::box_changes_reach_controller_data()
+void mainwindow_test::box_changes_reach_controller_data()
 {
-    QTest::addColumn<BoxSteps>("steps");
+    QTest::addColumn<box_steps>("steps");
 
     // Typed from Qt 5's currentIndexChanged(QString): sent with the entry's text
     // whenever the current index changes, whether by a choice or because entries
     // before it came or went; "" when the box empties; never for a new text alone.
     // The window starts as [a.hex, b.hex, separator, Load File....] on a.hex,
     // with an empty port box.
-    using C = Change;
+    using B = which_box;
+    using C = box_change;
     QTest::newRow("duplicate_texts_each_choice_reaches")
-        << BoxSteps{{Firmware, C::Insert, 1, {"a.hex"}, {}},
-                    {Firmware, C::Select, 1, {}, {"firmware a.hex"}},
-                    {Firmware, C::Select, 0, {}, {"firmware a.hex"}},
-                    {Firmware, C::Select, 0, {}, {}}};
+        << box_steps{{B::firmware, C::insert, 1, {"a.hex"}, {}},
+                     {B::firmware, C::select, 1, {}, {"firmware a.hex"}},
+                     {B::firmware, C::select, 0, {}, {"firmware a.hex"}},
+                     {B::firmware, C::select, 0, {}, {}}};
     QTest::newRow("insert_before_current_moves_it_after_leaves_it")
-        << BoxSteps{{Firmware, C::Select, 1, {}, {"firmware b.hex"}},
-                    {Firmware, C::Insert, 0, {"x.hex"}, {"firmware b.hex"}},
-                    {Firmware, C::InsertSeparator, 0, {}, {"firmware b.hex"}},
-                    {Firmware, C::Insert, 4, {"y.hex"}, {}}};
+        << box_steps{{B::firmware, C::select, 1, {}, {"firmware b.hex"}},
+                     {B::firmware, C::insert, 0, {"x.hex"}, {"firmware b.hex"}},
+                     {B::firmware, C::insert_separator, 0, {}, {"firmware b.hex"}},
+                     {B::firmware, C::insert, 4, {"y.hex"}, {}}};
     QTest::newRow("remove_before_current_moves_it")
-        << BoxSteps{{Firmware, C::Select, 1, {}, {"firmware b.hex"}},
-                    {Firmware, C::Remove, 0, {}, {"firmware b.hex"}},
-                    {Firmware, C::Remove, 2, {}, {}}};
-    QTest::newRow("new_text_alone_reaches_nothing") << BoxSteps{
-        {Firmware, C::Rename, 0, {"renamed.hex"}, {}}, {Firmware, C::Rename, 1, {"c.hex"}, {}}};
+        << box_steps{{B::firmware, C::select, 1, {}, {"firmware b.hex"}},
+                     {B::firmware, C::remove, 0, {}, {"firmware b.hex"}},
+                     {B::firmware, C::remove, 2, {}, {}}};
+    QTest::newRow("new_text_alone_reaches_nothing")
+        << box_steps{{B::firmware, C::rename, 0, {"renamed.hex"}, {}},
+                     {B::firmware, C::rename, 1, {"c.hex"}, {}}};
     QTest::newRow("clear_hands_over_empty_text")
-        << BoxSteps{{Firmware, C::Clear, 0, {}, {"firmware "}},
-                    {Firmware, C::Insert, 0, {"c.hex"}, {"firmware c.hex"}}};
+        << box_steps{{B::firmware, C::clear, 0, {}, {"firmware "}},
+                     {B::firmware, C::insert, 0, {"c.hex"}, {"firmware c.hex"}}};
     // The dialog logic steps onto the entry above Load File (here the separator)
     // and then onto the new path; each change reaches the controller in turn.
-    QTest::newRow("load_file_nested_changes_in_order")
-        << BoxSteps{{Firmware, C::LoadFile, 3, {"b.hex"}, {"firmware ", "firmware DIR/b.hex"}}};
+    QTest::newRow("load_file_nested_changes_in_order") << box_steps{
+        {B::firmware, C::load_file, 3, {"b.hex"}, {"firmware ", "firmware DIR/b.hex"}}};
     QTest::newRow("port_list_then_empty_list")
-        << BoxSteps{{Port, C::PortList, 0, {"3", "7"}, {"port 3", "port 7"}},
-                    {Port, C::PortList, 0, {}, {"port "}},
-                    {Port, C::PortList, 0, {}, {}}};
+        << box_steps{{B::port, C::port_list, 0, {"3", "7"}, {"port 3", "port 7"}},
+                     {B::port, C::port_list, 0, {}, {"port "}},
+                     {B::port, C::port_list, 0, {}, {}}};
     QTest::newRow("port_list_replaced_duplicates_and_renames")
-        << BoxSteps{{Port, C::PortList, 0, {"4", "4"}, {"port 4", "port 4"}},
-                    {Port, C::PortList, 0, {"5"}, {"port ", "port 5"}},
-                    {Port, C::Insert, 0, {"COM2"}, {"port 5"}},
-                    {Port, C::Rename, 1, {"COM6"}, {}},
-                    {Port, C::Select, 0, {}, {"port 2"}}};
+        << box_steps{{B::port, C::port_list, 0, {"4", "4"}, {"port 4", "port 4"}},
+                     {B::port, C::port_list, 0, {"5"}, {"port ", "port 5"}},
+                     {B::port, C::insert, 0, {"COM2"}, {"port 5"}},
+                     {B::port, C::rename, 1, {"COM6"}, {}},
+                     {B::port, C::select, 0, {}, {"port 2"}}};
 }
 
-void MainWindowTest::box_changes_reach_controller()
+void mainwindow_test::box_changes_reach_controller()
 {
-    QFETCH(BoxSteps, steps);
+    QFETCH(box_steps, steps);
 
     // The controller cannot be watched, so its two members are looked at and
     // blanked on every index change of either box and after each step; a repeat
@@ -497,8 +480,8 @@ void MainWindowTest::box_changes_reach_controller()
     // which may still change its boxes while it is destroyed.
     const QString unset = QStringLiteral("<unset>");
     QStringList reached;
-    WindowRig rig({"a.hex", "b.hex"});
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build({"a.hex", "b.hex"}));
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     const QString dir = canonical(rig.dir.path());
 
@@ -511,10 +494,10 @@ void MainWindowTest::box_changes_reach_controller()
     };
     look();
     QCOMPARE(reached, (QStringList{"firmware a.hex", "port 1"}));
-    for (QComboBox *box : {rig.firmware_box(), rig.serial_box()})
+    for (QComboBox *box : {rig.firmware, rig.ports})
         connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), box, look);
 
-    for (const BoxStep &step : steps) {
+    for (const box_step &step : steps) {
         reached.clear();
         apply(rig, step, dir);
         look();
@@ -524,5 +507,5 @@ void MainWindowTest::box_changes_reach_controller()
     }
 }
 
-QTEST_MAIN(MainWindowTest)
+QTEST_MAIN(mainwindow_test)
 #include "tst_mainwindow.moc"

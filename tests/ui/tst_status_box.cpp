@@ -10,7 +10,7 @@
 // The status box as the window drives it: queueing by insert_text, one entry per
 // update_text_now, the bounded history and the background colour. The status
 // timer is stopped so that only the test's own calls show entries.
-class StatusBoxTest : public QObject
+class status_box_test : public QObject
 {
     Q_OBJECT
 private slots:
@@ -26,7 +26,7 @@ private slots:
     void colour_sets_base_of_every_group();
 };
 
-void StatusBoxTest::entries_data()
+void status_box_test::entries_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("queued");
@@ -42,7 +42,7 @@ void StatusBoxTest::entries_data()
     QTest::newRow("carriage_return_inside_line") << "a\rb\nc" << QStringList{"a\rb\n", "c\n"};
 }
 
-void StatusBoxTest::entries()
+void status_box_test::entries()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, queued);
@@ -50,7 +50,7 @@ void StatusBoxTest::entries()
     QCOMPARE(status_box::entries(text), queued);
 }
 
-void StatusBoxTest::ticks_data()
+void status_box_test::ticks_data()
 {
     QTest::addColumn<QStringList>("texts");
     // The whole text of the box after each tick, starting from the form's empty
@@ -74,30 +74,30 @@ void StatusBoxTest::ticks_data()
         << QStringList{"a\rb\nc"} << QStringList{"a", "c\na"};
 }
 
-void StatusBoxTest::ticks()
+void status_box_test::ticks()
 {
     QFETCH(QStringList, texts);
     QFETCH(QStringList, after_ticks);
 
-    WindowRig rig;
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build());
     rig.timer.stop();
     for (const QString &text : texts)
         rig.window->insert_text(text);
-    QCOMPARE(rig.status_box()->toPlainText(), QString());
+    QCOMPARE(rig.box->toPlainText(), QString());
 
     for (const QString &expected : after_ticks) {
         rig.window->update_text_now();
-        QCOMPARE(rig.status_box()->toPlainText(), expected);
+        QCOMPARE(rig.box->toPlainText(), expected);
     }
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), after_ticks.last());
+    QCOMPARE(rig.box->toPlainText(), after_ticks.last());
 }
 
-void StatusBoxTest::progress_replaces_first_visual_line_of_wrapped_paragraph()
+void status_box_test::progress_replaces_first_visual_line_of_wrapped_paragraph()
 {
-    WindowRig rig;
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build());
     rig.timer.stop();
     // Wrapping needs the box laid out at its real width.
     rig.window->show();
@@ -106,7 +106,7 @@ void StatusBoxTest::progress_replaces_first_visual_line_of_wrapped_paragraph()
     const QString long_line = QString("word ").repeated(80).trimmed();
     rig.window->insert_text(long_line);
     rig.window->update_text_now();
-    QTextBlock top = rig.status_box()->document()->firstBlock();
+    QTextBlock top = rig.box->document()->firstBlock();
     QVERIFY2(top.layout()->lineCount() > 1, "the test line must wrap");
     const int first_line_length = top.layout()->lineAt(0).textLength();
 
@@ -114,17 +114,17 @@ void StatusBoxTest::progress_replaces_first_visual_line_of_wrapped_paragraph()
     rig.window->update_text_now();
     // The figure takes the place of the first line; the wrapped rest of the
     // paragraph stays after it (Qt keeps the blank at the wrap).
-    const QString text = rig.status_box()->document()->firstBlock().text();
+    const QString text = rig.box->document()->firstBlock().text();
     QVERIFY(text.startsWith('P'));
     const QString rest = text.mid(1);
     QVERIFY2(rest.trimmed().size() >= long_line.size() - first_line_length - 1, qPrintable(text));
     QVERIFY(long_line.endsWith(rest));
 }
 
-void StatusBoxTest::tick_brings_view_back_to_newest_line()
+void status_box_test::tick_brings_view_back_to_newest_line()
 {
-    WindowRig rig;
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build());
     rig.timer.stop();
     rig.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
@@ -133,30 +133,30 @@ void StatusBoxTest::tick_brings_view_back_to_newest_line()
         rig.window->update_text_now();
     }
     // The user has scrolled down to older lines.
-    QScrollBar *scroll = rig.status_box()->verticalScrollBar();
+    QScrollBar *scroll = rig.box->verticalScrollBar();
     QVERIFY(scroll->maximum() > 0);
     scroll->setValue(scroll->maximum());
 
     rig.window->insert_text("line 31");
     rig.window->update_text_now();
-    QTextEdit *box = rig.status_box();
+    QTextEdit *box = rig.box;
     const QRect newest = box->cursorRect(QTextCursor(box->document()));
     QVERIFY2(box->viewport()->rect().contains(newest), qPrintable(QString::number(newest.top())));
 }
 
-void StatusBoxTest::controller_text_is_queued_not_shown()
+void status_box_test::controller_text_is_queued_not_shown()
 {
-    WindowRig rig;
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build());
     rig.timer.stop();
 
     emit rig.controller.textreadysig("Error occured: ");
-    QCOMPARE(rig.status_box()->toPlainText(), QString());
+    QCOMPARE(rig.box->toPlainText(), QString());
     rig.window->update_text_now();
-    QCOMPARE(rig.status_box()->toPlainText(), QString("Error occured: \n"));
+    QCOMPARE(rig.box->toPlainText(), QString("Error occured: \n"));
 }
 
-void StatusBoxTest::history_keeps_newest_thousand_lines_data()
+void status_box_test::history_keeps_newest_thousand_lines_data()
 {
     QTest::addColumn<int>("lines");       // plain lines "line 1", "line 2", ... shown in turn
     QTest::addColumn<QString>("figure");  // a progress figure shown after them, if any
@@ -178,7 +178,7 @@ void StatusBoxTest::history_keeps_newest_thousand_lines_data()
         << 1001 << QString() << 14 << QStringList{"", ""} << "line 16";
 }
 
-void StatusBoxTest::history_keeps_newest_thousand_lines()
+void status_box_test::history_keeps_newest_thousand_lines()
 {
     QFETCH(int, lines);
     QFETCH(QString, figure);
@@ -186,8 +186,8 @@ void StatusBoxTest::history_keeps_newest_thousand_lines()
     QFETCH(QStringList, top);
     QFETCH(QString, bottom);
 
-    WindowRig rig;
-    QVERIFY(rig.ready);
+    window_rig rig;
+    QVERIFY(rig.build());
     rig.timer.stop();
     for (int i = 1; i <= lines; ++i) {
         rig.window->insert_text(QString("line %1").arg(i));
@@ -197,7 +197,7 @@ void StatusBoxTest::history_keeps_newest_thousand_lines()
         rig.window->insert_text(figure);
         rig.window->update_text_now();
     }
-    QTextEdit *box = rig.status_box();
+    QTextEdit *box = rig.box;
     if (line_feeds > 0) {
         box->moveCursor(QTextCursor::Start);
         box->insertPlainText(QString(line_feeds, '\n'));
@@ -211,15 +211,15 @@ void StatusBoxTest::history_keeps_newest_thousand_lines()
     QVERIFY(!box->document()->isUndoAvailable());
 }
 
-void StatusBoxTest::colour_sets_base_of_every_group()
+void status_box_test::colour_sets_base_of_every_group()
 {
-    WindowRig rig;
-    QVERIFY(rig.ready);
-    const QColor text_before = rig.status_box()->palette().color(QPalette::Text);
+    window_rig rig;
+    QVERIFY(rig.build());
+    const QColor text_before = rig.box->palette().color(QPalette::Text);
     const QColor green(0, 255, 50);
 
     emit rig.controller.changecolour(green);
-    const QPalette palette = rig.status_box()->palette();
+    const QPalette palette = rig.box->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         QCOMPARE(palette.brush(group, QPalette::Base).color(), green);
         QCOMPARE(palette.brush(group, QPalette::Base).style(), Qt::SolidPattern);
@@ -227,5 +227,5 @@ void StatusBoxTest::colour_sets_base_of_every_group()
     QCOMPARE(palette.color(QPalette::Text), text_before);
 }
 
-QTEST_MAIN(StatusBoxTest)
+QTEST_MAIN(status_box_test)
 #include "tst_status_box.moc"

@@ -10,7 +10,7 @@ Q_DECLARE_METATYPE(QList<QStringList>)
 
 // The controller's settings and the command lines of its tool runs, checked
 // against a fake tool that records how it was started.
-class ControllerTest : public QObject
+class controller_test : public QObject
 {
     Q_OBJECT
 
@@ -23,15 +23,15 @@ private slots:
     void select_port();
     void runs_data();
     void runs();
-    void shutdownKillsRunningTool();
+    void shutdown_kills_running_tool();
 };
 
-void ControllerTest::initTestCase()
+void controller_test::initTestCase()
 {
     qRegisterMetaType<QProcess::ProcessError>();
 }
 
-void ControllerTest::defaults()
+void controller_test::defaults()
 {
     bootloader controller;
     QCOMPARE(controller.program, QString("./fwld.exe"));
@@ -55,7 +55,7 @@ void ControllerTest::defaults()
                                    "textready()"}));
 }
 
-void ControllerTest::filepathupdate_data()
+void controller_test::filepathupdate_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("text");
@@ -81,7 +81,7 @@ void ControllerTest::filepathupdate_data()
                                 << "";
 }
 
-void ControllerTest::filepathupdate()
+void controller_test::filepathupdate()
 {
     QFETCH(QString, before);
     QFETCH(QString, text);
@@ -93,7 +93,7 @@ void ControllerTest::filepathupdate()
     QCOMPARE(controller.filepath, after);
 }
 
-void ControllerTest::select_port_data()
+void controller_test::select_port_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("comport");
@@ -112,7 +112,7 @@ void ControllerTest::select_port_data()
                                        << "12";
 }
 
-void ControllerTest::select_port()
+void controller_test::select_port()
 {
     QFETCH(QString, entry);
     QFETCH(QString, comport);
@@ -122,7 +122,7 @@ void ControllerTest::select_port()
     QCOMPARE(controller.comport, comport);
 }
 
-void ControllerTest::runs_data()
+void controller_test::runs_data()
 {
     QTest::addColumn<QString>("run");
     QTest::addColumn<QString>("port");
@@ -164,7 +164,7 @@ void ControllerTest::runs_data()
         << "" << QStringList{"-s", "1", "-M", "1000000", "-B", "2A", "-f", ""} << "white white red";
 }
 
-void ControllerTest::runs()
+void controller_test::runs()
 {
     QFETCH(QString, run);
     QFETCH(QString, port);
@@ -172,11 +172,11 @@ void ControllerTest::runs()
     QFETCH(QStringList, arguments);
     QFETCH(QString, colours);
 
-    ToolDir dir;
-    QVERIFY(dir.isValid());
+    tool_dir dir;
+    QVERIFY(dir.is_valid());
     // The flash run follows the detection line of a waiting run.
     if (run == "flash")
-        QVERIFY(dir.setScript("1:print Device found on port:9:2A:Unit\\r\\n\n1:hang\n"));
+        QVERIFY(dir.set_script("1:print Device found on port:9:2A:Unit\\r\\n\n1:hang\n"));
     bootloader controller;
     connect(&controller.process, &QProcess::readyReadStandardOutput, &controller,
             &bootloader::textready);
@@ -203,11 +203,11 @@ void ControllerTest::runs()
     QCOMPARE(controller.arguments, arguments);
 }
 
-void ControllerTest::shutdownKillsRunningTool()
+void controller_test::shutdown_kills_running_tool()
 {
-    ToolDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(dir.setScript("print started\\n\nhang\n"));
+    tool_dir dir;
+    QVERIFY(dir.is_valid());
+    QVERIFY(dir.set_script("print started\\n\nhang\n"));
 
     auto *controller = new bootloader;
     // Wired as the window wires it, so that a late notification would show.
@@ -223,11 +223,11 @@ void ControllerTest::shutdownKillsRunningTool()
     const qint64 pid = controller->process.processId();
     QVERIFY(pid > 0);
 
-    QCOMPARE(warningsDuring([controller] { delete controller; }), QStringList());
+    QCOMPARE(warnings_during([controller] { delete controller; }), QStringList());
     QCOMPARE(texts, QStringList());
     // The child has been killed and reaped.
-    QVERIFY(processGone(pid));
+    QVERIFY(process_gone(pid));
 }
 
-QTEST_GUILESS_MAIN(ControllerTest)
+QTEST_GUILESS_MAIN(controller_test)
 #include "tst_controller.moc"

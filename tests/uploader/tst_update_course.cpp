@@ -438,14 +438,14 @@ private:
 
 } // namespace
 
-class tst_update_course : public QObject
+class update_course_test : public QObject
 {
     Q_OBJECT
 private slots:
     void every_sequence_keeps_the_rules();
 };
 
-void tst_update_course::every_sequence_keeps_the_rules()
+void update_course_test::every_sequence_keeps_the_rules()
 {
     const int depth = qEnvironmentVariableIsSet("VELMORA_COURSE_DEPTH")
                           ? qEnvironmentVariableIntValue("VELMORA_COURSE_DEPTH")
@@ -457,5 +457,5 @@ void tst_update_course::every_sequence_keeps_the_rules()
     QVERIFY2(walk.failure.isEmpty(), qPrintable(walk.failure));
 }
 
-QTEST_APPLESS_MAIN(tst_update_course)
+QTEST_APPLESS_MAIN(update_course_test)
 #include "tst_update_course.moc"

@@ -1,0 +1,27 @@
+#pragma once
+
+// The tool's texts for a failure to talk to the device, each of which the program
+// reports as a communication error; numbered from 1 as the stand-in's comm:N fault
+// takes them. Typed for the tests, apart from the program's and the stand-in's own
+// copies, so that a character changed in either shows.
+inline const char *const communication_texts[] = {"read at word address %d fail!",
+                                                  "send reset failed!",
+                                                  "Timeout!",
+                                                  "no stx char!",
+                                                  "no second stx char!",
+                                                  "no ending char!",
+                                                  "checksum error: ",
+                                                  "Write command send failed",
+                                                  "EEProm write command receive failed!",
+                                                  "Flash write command receive failed!",
+                                                  "Erase command receive failed!",
+                                                  "Erase command send failed",
+                                                  "EEPROM Read command send failed",
+                                                  "EEPROM Read command receive failed!",
+                                                  "Flash Read command receive failed!",
+                                                  "Flash Read command send failed",
+                                                  "Version command send failed",
+                                                  "Flash Read fail!",
+                                                  "Written flash ends at word address "};
+
+constexpr int communication_text_count = sizeof communication_texts / sizeof communication_texts[0];

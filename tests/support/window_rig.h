@@ -1,0 +1,150 @@
+#pragma once
+
+#include "bootloader.h"
+#include "combo_entries.h"
+#include "mainwindow.h"
+#include "tool_dir.h"
+#include "wait_limits.h"
+
+#include <QByteArray>
+#include <QComboBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+// The real window and controller against a tool in a scratch working directory:
+// the fake tool following a script, or the stand-in tool behind a recording fake
+// (so that every command line is known). The members are destroyed in reverse:
+// the window first, then the controller, which stops a tool still running, and
+// last the directory.
+
+// The stand-in's pace for a whole update through the window.
+inline const char sim_settings[] = "device_appears_after_ms=200\n"
+                                   "dot_interval_ms=50\n"
+                                   "progress_delay_ms=0\n"
+                                   // Each phase line must arrive in a read of its own.
+                                   "phase_delay_ms=250\n";
+
+// The status box's colours, as the design gives them: "white", "green" or "red".
+inline QColor status_colour(const QString &name)
+{
+    return name == "green" ? QColor(0, 255, 50) : name == "red" ? QColor(255, 0, 0) : Qt::white;
+}
+
+// A firmware file that holds nothing but its end record.
+inline const char empty_firmware[] = ":00000001FF\n";
+
+struct window_rig
+{
+    explicit window_rig(tool_dir::tool_kind tool = tool_dir::fake_tool) : dir(tool) {}
+
+    // The fake tool following `script` and the firmware files `files`, then the
+    // window, which lists the ports at once; at the program's own pace, not shown.
+    bool build(const QStringList &files = {}, const QByteArray &script = {})
+    {
+        if (!dir.is_valid() || !dir.set_script(script))
+            return false;
+        for (const QString &file : files)
+            if (!dir.write_file(file, empty_firmware))
+                return false;
+        make_window();
+        return true;
+    }
+
+    // The window on what the folder holds already.
+    void make_window()
+    {
+        window = std::make_unique<MainWindow>(controller, timer);
+        box = widget<QTextEdit>("Status_textbox");
+        ports = widget<QComboBox>("serial_combobox");
+        firmware = widget<QComboBox>("Firmware_combobox");
+        update = widget<QPushButton>("Update_button");
+    }
+
+    // Shows the window (built now, on what the folder holds, unless it was), with
+    // the status timer sped up so that queued lines show without the user's 400 ms
+    // pace.
+    void open()
+    {
+        if (!window)
+            make_window();
+        timer.setInterval(5);
+        window->show();
+    }
+
+    // The fake tool following `script`, and fw.hex to choose; then open().
+    bool open_scripted(const QByteArray &script)
+    {
+        if (!build({"fw.hex"}, script))
+            return false;
+        open();
+        return true;
+    }
+
+    // The stand-in tool, recorded by the fake one, with its device library.
+    // `device_library` replaces the stand-in's device.txt; "-" leaves it out.
+    bool use_simulator(const QByteArray &extra_settings = QByteArray(),
+                       const QByteArray &device_library = QByteArray())
+    {
+        const bool library =
+            device_library.isEmpty()
+                ? dir.copy_simulator_file("device.txt", "device.txt")
+                : device_library == "-" || dir.write_file("device.txt", device_library);
+        return dir.is_valid() && library && dir.install_simulator() &&
+               dir.set_script("exec ./fwld-sim\n") &&
+               dir.write_file("fwld-sim.conf", sim_settings + extra_settings);
+    }
+
+    // Once the port list run has ended with `port` chosen (the last the scripts and
+    // the stand-in list).
+    bool ports_listed(const QString &port = "COM4")
+    {
+        return QTest::qWaitFor(
+            [&] {
+                return ports->currentText() == port &&
+                       controller.process.state() == QProcess::NotRunning;
+            },
+            tool_wait_ms);
+    }
+
+    void press_update() { QTest::mousePress(update, Qt::LeftButton); }
+
+    // The fake tool following `script`, the window open on it, the port list over
+    // and Update pressed.
+    bool start_update(const QByteArray &script)
+    {
+        if (!open_scripted(script) || !ports_listed())
+            return false;
+        press_update();
+        return true;
+    }
+
+    template <typename T> T *widget(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+
+    QStringList lines() const { return box->toPlainText().split('\n'); }
+    QString top() const { return lines().value(0); }
+    QColor colour() const { return box->palette().color(QPalette::Base); }
+
+    // Everything queued so far has been shown once a line queued now is on top.
+    bool drain()
+    {
+        window->insert_text("-- drained --");
+        return QTest::qWaitFor([this] { return top() == "-- drained --"; }, tool_wait_ms);
+    }
+
+    tool_dir dir;
+    bootloader controller;
+    QTimer timer;
+    std::unique_ptr<MainWindow> window;
+    QTextEdit *box = nullptr;
+    QComboBox *ports = nullptr;
+    QComboBox *firmware = nullptr;
+    QPushButton *update = nullptr;
+};
