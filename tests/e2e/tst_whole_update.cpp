@@ -1,3 +1,4 @@
+#include "tool_messages.h"
 #include "wait_limits.h"
 #include "warnings.h"
 #include "window_rig.h"
@@ -6,13 +7,6 @@ namespace {
 
 const char port_changed[] =
     "Update stopped: the serial port was changed. Press Update to try again.";
-
-// Fake tool scripts: run 1 lists the ports, run 2 waits for the device, run 3 writes.
-const char ports_answer[] = "1:print COM Numbers are:3:4\\r\\n\n";
-const char device_found[] = "2:print Device found on port:4:2A:Unit\\r\\n\n";
-
-const char device_missing[] = "Unable to find the device within a time limit of 30 seconds! "
-                              "Please check connections and try again!";
 
 // The sample firmware with one checksum broken.
 QByteArray broken_checksum()
@@ -75,7 +69,7 @@ void whole_update_test::outcome_data()
                              << "green";
     QTest::newRow("device_never_appears")
         << QByteArray("device_appears_after_ms=60000\nwait_limit_ms=300\n") << library << good
-        << device_missing << "red";
+        << tool_messages::no_device << "red";
     QTest::newRow("defective_hex_file")
         << QByteArray() << library << broken_checksum()
         << "File could not be uploaded to device. Please ensure the firmware file is not corrupt "

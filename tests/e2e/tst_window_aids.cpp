@@ -14,11 +14,7 @@
 
 namespace {
 
-const char load_file[] = "Load File....";
-
-// Fake tool scripts: run 1 lists the ports, run 2 waits for the device, run 3 writes.
-const char ports_answer[] = "1:print COM Numbers are:3:4\\r\\n\n";
-const char device_found[] = "2:print Device found on port:4:2A:Unit\\r\\n\n";
+// Run 3 of a scripted update writes.
 const char success[] = "3:print Reset send successful!\\r\\n\n";
 
 // A drag as a file manager starts it: it offers a copy or a move, and proposes the

@@ -1,5 +1,6 @@
 #include "bootloader.h"
 #include "tool_dir.h"
+#include "tool_messages.h"
 #include "wait_limits.h"
 
 #include <QSignalSpy>
@@ -7,8 +8,8 @@
 
 namespace {
 
-const char comm_message[] =
-    "Communication error! Please ensure all cables are secure and in good repair!\n\n";
+// As the status box's lasting line: the message and a blank line.
+const QString comm_message = QString(tool_messages::communication) + "\n\n";
 
 // A controller with its process wired the way the window wires it, and spies on
 // everything it sends to the window.

@@ -7,8 +7,8 @@
 
 namespace {
 
-const char comm_message[] =
-    "Communication error! Please ensure all cables are secure and in good repair!\n\n";
+// As the status box's lasting line: the message and a blank line.
+const QString comm_message = QString(tool_messages::communication) + "\n\n";
 
 // One line per reaction, "row kind value", so that a whole chunk's outcome
 // compares as one list and a mismatch shows what happened.
@@ -153,7 +153,7 @@ void output_interpreter_test::chunks_data()
 {
     QTest::addColumn<QString>("chunk");
     QTest::addColumn<QStringList>("expected");
-    const QString comm = QString::fromLatin1(comm_message);
+    const QString comm = comm_message;
 
     QTest::newRow("empty") << QString() << QStringList();
     QTest::newRow("unknown_line") << "Hello there\r\n" << QStringList();

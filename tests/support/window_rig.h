@@ -35,6 +35,14 @@ inline QColor status_colour(const QString &name)
     return name == "green" ? QColor(0, 255, 50) : name == "red" ? QColor(255, 0, 0) : Qt::white;
 }
 
+// Fake tool scripts for a whole update: run 1 lists the ports (COM4 is the last),
+// run 2 waits for the device, run 3 writes.
+inline const char ports_answer[] = "1:print COM Numbers are:3:4\\r\\n\n";
+inline const char device_found[] = "2:print Device found on port:4:2A:Unit\\r\\n\n";
+
+// The firmware box's entry that opens the file dialog.
+inline const char load_file[] = "Load File....";
+
 // A firmware file that holds nothing but its end record.
 inline const char empty_firmware[] = ":00000001FF\n";
 

@@ -16,7 +16,6 @@
 namespace {
 
 const char placeholder[] = "No files found in local directory";
-const char load_file[] = "Load File....";
 const char no_flash_file[] = "No flash file specified yet!";
 const char cycle_power_prompt[] = "Please cycle power to the device....";
 
