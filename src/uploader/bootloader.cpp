@@ -74,6 +74,8 @@ bootloader::bootloader()
             process.kill();
     });
 #endif
+    connect(&port_watcher, &port_watch::changed, this,
+            [this] { handle(course_event::devices_changed); });
     m_port_list_wait.setSingleShot(true);
     connect(&m_port_list_wait, &QTimer::timeout, this,
             [this] { handle(course_event::ports_overdue); });
@@ -92,6 +94,11 @@ bootloader::~bootloader()
 void bootloader::list_ports()
 {
     handle(course_event::ports_wanted);
+}
+
+void bootloader::watch_devices()
+{
+    port_watcher.start(device_folder);
 }
 
 bool bootloader::start_update()
