@@ -28,7 +28,9 @@ void port_box::set_entries(const QStringList &entries, int current)
         const bool same_choice = !chosen.isEmpty() && itemText(current) == chosen;
         setCurrentIndex(same_choice ? current : -1);
     }
-    setCurrentIndex(current);
+    // Qt 6 would announce an empty box's -1 once more.
+    if (current >= 0)
+        setCurrentIndex(current);
 
     if (!open)
         return;
