@@ -24,8 +24,6 @@ namespace {
 const char firmware_pattern[] = "*.hex";
 const char working_directory[] = "./";
 const int status_interval_ms = 400;
-const int window_width = 565;
-const int window_height = 269;
 
 // The Load File entry reads "Load File...."; any entry holding this opens the dialog.
 const char load_file_marker[] = "Load File...";
@@ -99,7 +97,8 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(update_phase::idle)));
     setAcceptDrops(true);
 
-    setFixedSize(window_width, window_height);
+    // The form's size, fixed: the boxes are placed for it and for no other.
+    setFixedSize(size());
     fit_caption_fonts();
     fill_firmware_box();
 

@@ -17,7 +17,7 @@
 // | port list overdue       | the same, on the port as it is  | -                                 | -                          |
 // | port changed            | stop what runs, silently        | stop; red "Update stopped: ..."   | stop, silently             |
 // | tool text               | show                            | show                              | nothing                    |
-// | port list line          | to the window (port-list run)   | nothing                           | nothing                    |
+// | port list line          | port-list run: to the window    | the same; update run: nothing     | the same                   |
 // | tool warning            | show (red)                      | show (red); the update goes on    | nothing                    |
 // | tool failure            | show (red)                      | show (red); failed                | nothing                    |
 // | tool success            | show (green)                    | show (green); complete            | after a failure: green     |
