@@ -308,16 +308,17 @@ void whole_update_test::run_ends_data()
         << "red";
     // A warning (the tool carries on) names no outcome: the run's end still does.
     QTest::newRow("warning_while_waiting_then_crash_while_writing")
-        << ports + "2:print failed to make debug file!\\r\\n\n2:sleep 300\n" + found +
-               "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\n\n"
-               "3:print Upload Progress  99%\\b\\b\\b\\b\n3:sleep 300\n3:crash\n"
+        << ports + "2:print failed to make debug file!\\r\\n\n2:wait read2.1\n" + found +
+               "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\nUpload Progress  "
+               "99%\\b\\b\\b\\b\n"
+               "3:wait read3.1\n3:crash\n"
         << "Crashed!"
         << "red";
     QTest::newRow("warning_while_writing_then_exit")
         << ports + found +
-               "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\n\n"
-               "3:print Truncating lower range limit to lower range of writable flash\\r\\n\n"
-               "3:sleep 300\n3:print Upload Progress  50%\\b\\b\\b\\b\n3:exit 3\n"
+               "2:hang\n3:print Now writing from 0x0 to 0x7f\\r\\n"
+               "Truncating lower range limit to lower range of writable flash\\r\\n\n"
+               "3:wait read3.1\n3:print Upload Progress  50%\\b\\b\\b\\b\n3:exit 3\n"
         << "The upload tool stopped before the update was complete (exit code 3). Please try "
            "again."
         << "red";
@@ -340,35 +341,43 @@ void whole_update_test::run_ends()
 }
 
 // A tool that answers and exits at once ends its run while its last output is
-// still being delivered; stopping or starting the tool from there must wait.
+// still being delivered; stopping or starting the tool from there must wait. The
+// tool answers once the test says "go", and the test holds the event loop until the
+// tool has ended, so that the answer and the end reach the program together.
 void whole_update_test::tool_exits_right_after_answering_data()
 {
     QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<bool>("update");
-    QTest::newRow("port_list") << QByteArray("print COM Numbers are:3:4\\r\\n\n") << false;
-    QTest::newRow("detection_line")
-        << QByteArray(ports_answer) + device_found + "3:print Reset send successful!\\r\\n\n"
-        << true;
+    QTest::addColumn<int>("answering_run");
+    QTest::newRow("port_list") << QByteArray("wait go\nprint COM Numbers are:3:4\\r\\n\n") << 1;
+    QTest::newRow("detection_line") << QByteArray(ports_answer) + "2:wait go\n" + device_found +
+                                           "3:print Reset send successful!\\r\\n\n"
+                                    << 2;
 }
 
 void whole_update_test::tool_exits_right_after_answering()
 {
     QFETCH(QByteArray, script);
-    QFETCH(bool, update);
+    QFETCH(int, answering_run);
 
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        window_rig rig;
-        QVERIFY(rig.open_scripted(script));
+    window_rig rig;
+    QVERIFY(rig.open_scripted(script));
+    if (answering_run == 2) {
         QVERIFY(rig.ports_listed());
-        if (update) {
-            rig.press_update();
-            QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), update_wait_ms);
-            QCOMPARE(rig.dir.runs().size(), 3);
-        }
-        QVERIFY(rig.drain());
-        QVERIFY2(!rig.box->toPlainText().contains("Error occured"),
-                 qPrintable(rig.box->toPlainText()));
+        rig.press_update();
     }
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), answering_run, tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
+    QVERIFY(rig.dir.touch("go"));
+    QVERIFY(wait_for_exit_unnoticed(rig.controller.process.processId(), tool_wait_ms));
+
+    if (answering_run == 2) {
+        QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Upload Complete!"), update_wait_ms);
+        QCOMPARE(rig.dir.runs().size(), 3);
+    } else {
+        QVERIFY(rig.ports_listed());
+    }
+    QVERIFY(rig.drain());
+    QVERIFY2(!rig.box->toPlainText().contains("Error occured"), qPrintable(rig.box->toPlainText()));
 }
 
 // A pipe can split a text anywhere; what arrives in pieces counts once, whole.
@@ -381,16 +390,18 @@ void whole_update_test::texts_split_across_reads_data()
     const QByteArray ports = ports_answer;
     const QByteArray found = device_found + QByteArray("2:hang\n");
     QTest::newRow("success_line")
-        << ports + found + "3:print Reset send succ\n3:sleep 100\n3:print essful!\\r\\n\n3:hang\n"
+        << ports + found +
+               "3:print Reset send succ\n3:wait read3.1\n3:print essful!\\r\\n\n3:hang\n"
         << "Upload Complete!"
         << "green";
     QTest::newRow("detection_line")
-        << ports + "2:print Device found on port:\n2:sleep 100\n2:print 7:2A:Unit\\r\\n\n2:hang\n"
-                   "3:print Reset send successful!\\r\\n\n3:hang\n"
+        << ports +
+               "2:print Device found on port:\n2:wait read2.1\n2:print 7:2A:Unit\\r\\n\n2:hang\n"
+               "3:print Reset send successful!\\r\\n\n3:hang\n"
         << "Upload Complete!"
         << "green";
     QTest::newRow("error_line")
-        << ports + found + "3:print no stx\n3:sleep 100\n3:print  char!\\r\\n\n3:hang\n"
+        << ports + found + "3:print no stx\n3:wait read3.1\n3:print  char!\\r\\n\n3:hang\n"
         << "Communication error! Please ensure all cables are secure and in good repair!"
         << "red";
 }
@@ -414,10 +425,11 @@ void whole_update_test::texts_split_across_reads()
 void whole_update_test::messages_stay_readable()
 {
     window_rig rig;
-    QVERIFY(rig.start_update(QByteArray(ports_answer) + "2:print failed to make debug file!\\r\\n\n"
-                                                        "2:print .   \\b\\b\\b\\b\n2:sleep 50\n"
-                                                        "2:print ..  \\b\\b\\b\\b\n2:sleep 50\n"
-                                                        "2:print ... \\b\\b\\b\\b\n2:hang\n"));
+    QVERIFY(rig.start_update(QByteArray(ports_answer) +
+                             "2:print failed to make debug file!\\r\\n\n"
+                             "2:wait read2.1\n2:print .   \\b\\b\\b\\b\n2:wait read2.2\n"
+                             "2:print ..  \\b\\b\\b\\b\n2:wait read2.3\n"
+                             "2:print ... \\b\\b\\b\\b\n2:hang\n"));
     QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device... "),
                               tool_wait_ms);
 

@@ -185,7 +185,9 @@ void controller_test::runs()
     controller.filepath = path;
     QStringList sent;
     connect(&controller, &bootloader::changecolour, this, [&](const QColor &colour) {
-        sent << (colour == controller.white ? "white" : colour == controller.red ? "red" : "other");
+        sent << (colour == QColor(255, 255, 255) ? "white"
+                 : colour == QColor(255, 0, 0)   ? "red"
+                                                 : "other");
     });
     QSignalSpy finished(&controller.process,
                         QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
