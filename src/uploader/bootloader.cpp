@@ -74,6 +74,8 @@ bootloader::bootloader()
             process.kill();
     });
 #endif
+    m_stop_watch.setSingleShot(true);
+    connect(&m_stop_watch, &QTimer::timeout, this, [this] { handle(course_event::stop_overdue); });
     m_port_list_wait.setSingleShot(true);
     connect(&m_port_list_wait, &QTimer::timeout, this,
             [this] { handle(course_event::ports_overdue); });
@@ -84,7 +86,7 @@ bootloader::~bootloader()
     // The tool may still be running at shutdown. Cut its notifications first, so
     // that nothing from the dying process reaches slots of a half-destroyed
     // controller, then stop it, so that QProcess is not destroyed while its
-    // child runs.
+    // child runs. The one stop that waits: the window is gone by now.
     disconnect(&process, nullptr, this, nullptr);
     handle(course_event::closing);
 }
@@ -153,6 +155,13 @@ course_actions bootloader::handle(course_event::kind_type kind, int code,
     for (const course_action &action : step.actions) {
         switch (action.kind) {
         case course_action::stop_tool:
+            kill_tool(process);
+            break;
+        case course_action::watch_stop:
+            m_stop_watch.start(stop_wait_ms);
+            break;
+        case course_action::stop_at_exit:
+            m_stop_watch.stop();
             process.close();
             break;
         case course_action::start_run:

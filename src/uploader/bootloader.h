@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 // The controller between the window and the uploader tool "./fwld.exe": it owns
 // the one tool process, holds what goes onto the tool's command line, keeps what
 // it learned from the tool's output and sends the window text and colours.
@@ -42,6 +44,12 @@ public:
     // How long Update waits for a port list still being read before it goes on
     // without it.
     int port_list_wait_ms = 10000;
+    // How long a stopped tool has to end before the box says it has not, and
+    // what was to start instead is dropped.
+    int stop_wait_ms = 10000;
+    // How a stop ends the tool: QProcess::kill, which returns at once; the end
+    // comes back through the event loop. A test puts in one that the tool survives.
+    std::function<void(QProcess &)> kill_tool = [](QProcess &tool) { tool.kill(); };
 
     // The port-list run: "-t", started from the event loop. Each list replaces
     // the ports known before. While an update is under way it does nothing.
@@ -87,6 +95,7 @@ private:
 
     course_state m_course;
     QTimer m_port_list_wait;
+    QTimer m_stop_watch;
     // Windows: ends a tool that a crash handler holds.
     QTimer m_crash_watch;
     // Nesting depth of the tool process's notifications being handled.

@@ -7,6 +7,9 @@ namespace {
 
 const char port_changed[] =
     "Update stopped: the serial port was changed. Press Update to try again.";
+// With the bound the test sets, two seconds.
+const char stop_overdue[] = "The upload tool has not stopped after 2 seconds. Please check the "
+                            "cable and press Update to try again.";
 
 // The sample firmware with one checksum broken.
 QByteArray broken_checksum()
@@ -39,6 +42,7 @@ private slots:
     void texts_split_across_reads_data();
     void texts_split_across_reads();
     void messages_stay_readable();
+    void tool_outlives_its_stop();
     void update_pressed_while_running_data();
     void update_pressed_while_running();
     void standard_error_flood_is_not_kept();
@@ -261,8 +265,11 @@ void whole_update_test::port_change_stops_update()
     QCOMPARE(rig.controller.process.state(), QProcess::Running);
 
     rig.ports->setCurrentIndex(0);
-    QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    // The stop has returned before the tool ended: nothing waited for it. Its end
+    // comes back through the event loop.
+    QCOMPARE(rig.controller.process.state(), QProcess::Running);
     QCOMPARE(rig.controller.comport, QString("3"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QVERIFY(rig.drain());
     // The stop itself is ours and no crash; the user is told why the update ended.
     QVERIFY(!rig.box->toPlainText().contains("Error occured"));
@@ -436,6 +443,57 @@ void whole_update_test::messages_stay_readable()
     QCOMPARE(rig.lines().value(1), QString("Unable to create \"serial_communication_record.txt\", "
                                            "future debugging may be impaired."));
     QVERIFY(rig.lines().value(2).startsWith("Please cycle power to the device."));
+}
+
+// A tool stuck in a driver outlives its kill (on Windows, until the driver lets go).
+// The window goes on turning meanwhile; when the bound runs out the box says so on
+// red, and the run that was to replace the tool never starts.
+void whole_update_test::tool_outlives_its_stop()
+{
+    window_rig rig;
+    bool survive = true;
+    rig.controller.kill_tool = [&survive](QProcess &tool) {
+        if (!survive)
+            tool.kill();
+    };
+    rig.controller.stop_wait_ms = 2000;
+    QVERIFY(rig.start_update(QByteArray(ports_answer) + "2:print no stx char!\\r\\n\n2:hang\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString(tool_messages::communication), tool_wait_ms);
+    const qint64 pid = rig.controller.process.processId();
+
+    // The event loop's longest gap from the press that stops the tool until the
+    // box has said that it would not stop.
+    QElapsedTimer clock;
+    qint64 last_tick = 0;
+    qint64 longest_gap = 0;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        longest_gap = qMax(longest_gap, now - last_tick);
+        last_tick = now;
+    });
+    clock.start();
+    probe.start(1);
+    rig.press_update();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString(stop_overdue), tool_wait_ms);
+    probe.stop();
+    qInfo("the event loop's longest gap while the tool would not stop: %lld ms", longest_gap);
+    QCOMPARE(rig.colour(), status_colour("red"));
+    QCOMPARE(rig.controller.process.processId(), pid);
+    QCOMPARE(rig.dir.runs().size(), 2);
+
+    // The tool lets go at last: nothing starts on its end.
+    survive = false;
+    rig.controller.process.kill();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.dir.runs().size(), 2);
+    QCOMPARE(rig.lines().value(1), QString(stop_overdue));
+
+    // Update starts afresh.
+    rig.press_update();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 3, tool_wait_ms);
+    QCOMPARE(rig.dir.runs().last(), QStringList({"-s", "4", "-M", "1000000", "-b"}));
 }
 
 // A second press of Update: refused while an update is under way, waiting for a

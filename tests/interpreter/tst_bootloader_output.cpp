@@ -174,7 +174,7 @@ void bootloader_output_test::deliberate_stop_is_silent_real_crash_is_not()
     QTRY_COMPARE_WITH_TIMEOUT(dir.runs().size(), 1, tool_wait_ms);
     QTRY_COMPARE_WITH_TIMEOUT(w.ctl.process.state(), QProcess::Running, tool_wait_ms);
     w.ctl.stop_for_new_port();
-    QVERIFY(w.idle());
+    QTRY_VERIFY_WITH_TIMEOUT(w.idle(), tool_wait_ms);
     QCOMPARE(w.texts.count(), 0);
 
     // The next run really crashes; the deliberate stop must not hide that.
