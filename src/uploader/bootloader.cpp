@@ -28,6 +28,8 @@ bool held_by_debugger(qint64 pid)
 
 namespace {
 
+const char cycle_power_prompt[] = "Please cycle power to the device....";
+
 update_phase phase_of(update_stage stage)
 {
     switch (stage) {
@@ -102,8 +104,11 @@ bool bootloader::start_update()
     for (const course_action &action : actions)
         if (action.kind == course_action::refuse)
             return false;
-    // The box starts afresh below the window's separator.
-    m_top_lasting = false;
+    emit update_opens();
+    // The box starts afresh below the separator. Sent through show(), the prompt
+    // becomes the top line that no message holds: whatever lasting message ended
+    // the update before, the first waiting figure takes the prompt's place.
+    show(QString::fromLatin1(cycle_power_prompt), false);
     if (m_course.update_waits_for_ports)
         m_port_list_wait.start(port_list_wait_ms);
     return true;

@@ -58,6 +58,8 @@ public:
     // white. While an update is under way it starts nothing, says so and returns
     // false. During a port-list run it waits for the list, so that it runs on the
     // port then chosen. Whatever is left of an update that is over makes way.
+    // An accepted update opens here and nowhere else: update_opens, then the
+    // prompt to cycle power, which no earlier message holds on top.
     bool start_update();
     // Takes the port number from a serial box entry such as "COM7".
     void select_port(QString entry);
@@ -74,6 +76,9 @@ signals:
     // Sent on each change: running when an update starts, succeeded or failed when
     // it is over.
     void update_phase_changed(update_phase phase);
+    // An update has been accepted: what is still queued for the box belongs to the
+    // runs before, and the box sets them apart. The prompt follows at once.
+    void update_opens();
 
 public slots:
     void filepathupdate(QString text);

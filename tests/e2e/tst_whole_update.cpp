@@ -507,15 +507,20 @@ void whole_update_test::update_pressed_while_running_data()
     QTest::newRow("update_running")
         << QByteArray(ports_answer) + "2:print .   \\b\\b\\b\\b\n2:hang\n"
         << "refused" << on_com4;
-    // The list comes late; the update runs on the port it then chose.
-    QTest::newRow("port_list_answers_late") << QByteArray("1:wait go\n") + ports_answer + "2:hang\n"
-                                            << "waits_for_ports" << on_com4;
+    // The list comes late, and its run does not end; the update runs on the port it
+    // then chose as soon as the list is in.
+    QTest::newRow("port_list_answers_late")
+        << QByteArray("1:wait go\n") + ports_answer + "1:hang\n2:hang\n"
+        << "waits_for_ports" << on_com4;
     // A list that never comes holds the update only so long.
     QTest::newRow("port_list_never_answers") << QByteArray("1:hang\n2:hang\n") << "waits_for_ports"
                                              << QStringList{"-s", "1", "-M", "1000000", "-b"};
-    // The tool takes its time to close the port after a failure; the user need not wait.
+    // The tool takes its time to close the port after a failure; the user need not
+    // wait. The new update's first figure takes the place of its prompt, though a
+    // message ended the update before.
     QTest::newRow("failed_update_still_closing")
-        << QByteArray(ports_answer) + "2:print no stx char!\\r\\n\n2:hang\n3:hang\n"
+        << QByteArray(ports_answer) +
+               "2:print no stx char!\\r\\n\n2:hang\n3:print .   \\b\\b\\b\\b\n3:hang\n"
         << "starts_anew" << on_com4;
 }
 
@@ -526,7 +531,9 @@ void whole_update_test::update_pressed_while_running()
     QFETCH(QStringList, second_run);
 
     window_rig rig;
-    rig.controller.port_list_wait_ms = 1000;
+    // Only a list that never comes may wait out the bound; a list that comes must
+    // start the update by itself.
+    rig.controller.port_list_wait_ms = second_run.value(1) == "1" ? 1000 : 10 * update_wait_ms;
     QVERIFY(rig.open_scripted(script));
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 1, tool_wait_ms);
     if (second != "waits_for_ports") {
@@ -567,6 +574,12 @@ void whole_update_test::update_pressed_while_running()
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
     if (script.startsWith("1:wait go"))
         QCOMPARE(rig.ports->count(), 2);
+    if (second == "starts_anew") {
+        QTRY_COMPARE_WITH_TIMEOUT(rig.top(), QString("Please cycle power to the device.   "),
+                                  tool_wait_ms);
+        // The figure took the place of the top line then, the rig's drain mark.
+        QCOMPARE(rig.lines().mid(1, 2), QStringList({"Please cycle power to the device....", ""}));
+    }
 }
 
 // Standard error is never shown; a tool that floods it must not fill memory.

@@ -77,7 +77,8 @@ void bootloader_output_test::detection_starts_flash_run()
     QCOMPARE(w.ctl.device_name, QString("Unit"));
     // Killing the waiting update run is our own doing and reports nothing; the
     // flash run ending without a result does.
-    QCOMPARE(w.shown(), QStringList({"Unit detected with bootloader version 2A\n"
+    QCOMPARE(w.shown(), QStringList({"Please cycle power to the device....",
+                                     "Unit detected with bootloader version 2A\n"
                                      "Now flashing with fw dir/new firmware.hex\n",
                                      "The upload tool stopped before the update was complete "
                                      "(exit code 0). Please try again."}));

@@ -51,8 +51,8 @@ void controller_test::defaults()
         methods << QString::fromLatin1(mo->method(i).methodSignature());
     QCOMPARE(methods, QStringList({"devicelist(QStringList)", "textreadysig(QString)",
                                    "changecolour(QColor)", "update_phase_changed(update_phase)",
-                                   "filepathupdate(QString)", "errorslot(QProcess::ProcessError)",
-                                   "textready()"}));
+                                   "update_opens()", "filepathupdate(QString)",
+                                   "errorslot(QProcess::ProcessError)", "textready()"}));
 }
 
 void controller_test::filepathupdate_data()
