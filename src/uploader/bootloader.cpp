@@ -78,6 +78,8 @@ bootloader::bootloader()
 #endif
     m_stop_watch.setSingleShot(true);
     connect(&m_stop_watch, &QTimer::timeout, this, [this] { handle(course_event::stop_overdue); });
+    connect(&port_watcher, &port_watch::changed, this,
+            [this] { handle(course_event::devices_changed); });
     m_port_list_wait.setSingleShot(true);
     connect(&m_port_list_wait, &QTimer::timeout, this,
             [this] { handle(course_event::ports_overdue); });
@@ -96,6 +98,11 @@ bootloader::~bootloader()
 void bootloader::list_ports()
 {
     handle(course_event::ports_wanted);
+}
+
+void bootloader::watch_devices()
+{
+    port_watcher.start(device_folder);
 }
 
 bool bootloader::start_update()

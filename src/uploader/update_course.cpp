@@ -66,6 +66,8 @@ public:
         s.run = run;
         s.start_due = tool_run::none;
         s.tool_alive = true;
+        if (run == tool_run::port_list)
+            s.ports_after_update = false;
         add(course_action::start_run).run = run;
     }
 
@@ -181,6 +183,16 @@ void tool_said(step_builder &step, course_event::kind_type kind)
     }
 }
 
+// Lists the ports, unless a list is being read already or an update needs the tool.
+void list_ports(step_builder &step)
+{
+    const course_state &s = step.state();
+    if (update_under_way(s) || s.run == tool_run::port_list || s.start_due == tool_run::port_list)
+        return;
+    step.leave();
+    step.start_later(tool_run::port_list);
+}
+
 // The run has ended by itself: its exit, a crash, a failed start.
 void run_gone(step_builder &step, const course_event &event)
 {
@@ -238,11 +250,16 @@ course_step next_step(const course_state &state, const course_event &event)
         break;
 
     case course_event::ports_wanted:
-        if (update_under_way(s) || s.run == tool_run::port_list ||
-            s.start_due == tool_run::port_list)
-            break;
-        step.leave();
-        step.start_later(tool_run::port_list);
+        list_ports(step);
+        break;
+
+    case course_event::devices_changed:
+        // Nothing may come between the tool and the device during an update, and
+        // the user did not ask: the list waits until the update is over.
+        if (update_under_way(s))
+            s.ports_after_update = true;
+        else
+            list_ports(step);
         break;
 
     case course_event::ports_listed:
@@ -322,7 +339,8 @@ course_step next_step(const course_state &state, const course_event &event)
         if (!s.stop_sent || !s.tool_alive)
             break;
         // The tool hangs on (a serial driver that does not let go): nothing can
-        // start on the process, and the user must know why nothing happens.
+        // start on the process, and the user must know why nothing happens. A
+        // device change still lists the ports once the tool has gone (below).
         s.stop_sent = false;
         s.start_due = tool_run::none;
         s.update_waits_for_ports = false;
@@ -339,5 +357,10 @@ course_step next_step(const course_state &state, const course_event &event)
         step.act(course_action::stop_at_exit);
         break;
     }
+    // A run that outlives its update's outcome may still turn a failure green, so
+    // the ports wait for its end too.
+    // The wish stands until a list starts: a press of Update may take its place first.
+    if (s.ports_after_update && !update_under_way(s) && !is_update_run(s.run))
+        list_ports(step);
     return step.result();
 }
