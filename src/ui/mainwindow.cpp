@@ -23,8 +23,6 @@ namespace {
 const char firmware_pattern[] = "*.hex";
 const char working_directory[] = "./";
 const int status_interval_ms = 400;
-const int window_width = 565;
-const int window_height = 269;
 
 // The Load File entry reads "Load File...."; any entry holding this opens the dialog.
 const char load_file_marker[] = "Load File...";
@@ -34,7 +32,6 @@ const char dialog_filters[] =
 const char dialog_selected_filter[] = "Firmware Files (*.hex)";
 
 const char no_flash_file[] = "No flash file specified yet!";
-const char cycle_power_prompt[] = "Please cycle power to the device....";
 // Keeps the earlier runs' text well below the new run's first lines.
 const int update_separator_lines = 14;
 
@@ -95,10 +92,12 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     connect(ui->serial_combobox, &port_box::opening, &controller, &bootloader::list_ports);
     connect(&controller, SIGNAL(update_phase_changed(update_phase)), this,
             SLOT(show_update_phase(update_phase)));
+    connect(&controller, &bootloader::update_opens, this, &MainWindow::set_apart_for_update);
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(update_phase::idle)));
     setAcceptDrops(true);
 
-    setFixedSize(window_width, window_height);
+    // The form's size, fixed: the boxes are placed for it and for no other.
+    setFixedSize(size());
     fit_caption_fonts();
     fill_firmware_box();
 
@@ -214,14 +213,17 @@ void MainWindow::on_Update_button_pressed()
         return;
     }
 
-    // An update already under way goes on untouched; the controller says so.
-    if (!controller.start_update())
-        return;
+    // An update already under way goes on untouched; the controller says so. An
+    // accepted one opens from the controller (set_apart_for_update, the prompt).
+    controller.start_update();
+}
+
+void MainWindow::set_apart_for_update()
+{
     // Lines still queued belong to the previous run.
     text_queue.clear();
     status_box::write_at_top(*ui->Status_textbox,
                              QString(update_separator_lines, QLatin1Char('\n')));
-    insert_text(QString::fromLatin1(cycle_power_prompt));
 }
 
 void MainWindow::on_Firmware_combobox_currentIndexChanged(int index)

@@ -63,6 +63,9 @@ private slots:
     // After the slots above, whose order is their index. Says in words how far the
     // update has come, and asks for attention at its end.
     void show_update_phase(update_phase phase);
+    // An update opens: the queue is dropped and fourteen empty lines go straight
+    // into the box, so that the new run's text stands apart from the old.
+    void set_apart_for_update();
 
 private:
     void fit_caption_fonts();

@@ -28,6 +28,8 @@ bool held_by_debugger(qint64 pid)
 
 namespace {
 
+const char cycle_power_prompt[] = "Please cycle power to the device....";
+
 update_phase phase_of(update_stage stage)
 {
     switch (stage) {
@@ -74,6 +76,8 @@ bootloader::bootloader()
             process.kill();
     });
 #endif
+    m_stop_watch.setSingleShot(true);
+    connect(&m_stop_watch, &QTimer::timeout, this, [this] { handle(course_event::stop_overdue); });
     connect(&port_watcher, &port_watch::changed, this,
             [this] { handle(course_event::devices_changed); });
     m_port_list_wait.setSingleShot(true);
@@ -86,7 +90,7 @@ bootloader::~bootloader()
     // The tool may still be running at shutdown. Cut its notifications first, so
     // that nothing from the dying process reaches slots of a half-destroyed
     // controller, then stop it, so that QProcess is not destroyed while its
-    // child runs.
+    // child runs. The one stop that waits: the window is gone by now.
     disconnect(&process, nullptr, this, nullptr);
     handle(course_event::closing);
 }
@@ -107,8 +111,11 @@ bool bootloader::start_update()
     for (const course_action &action : actions)
         if (action.kind == course_action::refuse)
             return false;
-    // The box starts afresh below the window's separator.
-    m_top_lasting = false;
+    emit update_opens();
+    // The box starts afresh below the separator. Sent through show(), the prompt
+    // becomes the top line that no message holds: whatever lasting message ended
+    // the update before, the first waiting figure takes the prompt's place.
+    show(QString::fromLatin1(cycle_power_prompt), false);
     if (m_course.update_waits_for_ports)
         m_port_list_wait.start(port_list_wait_ms);
     return true;
@@ -160,6 +167,13 @@ course_actions bootloader::handle(course_event::kind_type kind, int code,
     for (const course_action &action : step.actions) {
         switch (action.kind) {
         case course_action::stop_tool:
+            kill_tool(process);
+            break;
+        case course_action::watch_stop:
+            m_stop_watch.start(stop_wait_ms);
+            break;
+        case course_action::stop_at_exit:
+            m_stop_watch.stop();
             process.close();
             break;
         case course_action::start_run:

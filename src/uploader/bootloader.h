@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 // The controller between the window and the uploader tool "./fwld.exe": it owns
 // the one tool process, holds what goes onto the tool's command line, keeps what
 // it learned from the tool's output and sends the window text and colours.
@@ -43,6 +45,12 @@ public:
     // How long Update waits for a port list still being read before it goes on
     // without it.
     int port_list_wait_ms = 10000;
+    // How long a stopped tool has to end before the box says it has not, and
+    // what was to start instead is dropped.
+    int stop_wait_ms = 10000;
+    // How a stop ends the tool: QProcess::kill, which returns at once; the end
+    // comes back through the event loop. A test puts in one that the tool survives.
+    std::function<void(QProcess &)> kill_tool = [](QProcess &tool) { tool.kill(); };
     // Where serial devices appear on Linux; a test points it at a folder of its own.
     QString device_folder = QStringLiteral("/dev");
     // Says when serial devices have come or gone (see watch_devices()).
@@ -59,6 +67,8 @@ public:
     // white. While an update is under way it starts nothing, says so and returns
     // false. During a port-list run it waits for the list, so that it runs on the
     // port then chosen. Whatever is left of an update that is over makes way.
+    // An accepted update opens here and nowhere else: update_opens, then the
+    // prompt to cycle power, which no earlier message holds on top.
     bool start_update();
     // Takes the port number from a serial box entry such as "COM7".
     void select_port(QString entry);
@@ -75,6 +85,9 @@ signals:
     // Sent on each change: running when an update starts, succeeded or failed when
     // it is over.
     void update_phase_changed(update_phase phase);
+    // An update has been accepted: what is still queued for the box belongs to the
+    // runs before, and the box sets them apart. The prompt follows at once.
+    void update_opens();
 
 public slots:
     void filepathupdate(QString text);
@@ -96,6 +109,7 @@ private:
 
     course_state m_course;
     QTimer m_port_list_wait;
+    QTimer m_stop_watch;
     // Windows: ends a tool that a crash handler holds.
     QTimer m_crash_watch;
     // Nesting depth of the tool process's notifications being handled.

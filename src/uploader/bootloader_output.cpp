@@ -125,6 +125,8 @@ void bootloader::run_finished(int exit_code, QProcess::ExitStatus status)
         handle(course_event::crashed, QProcess::Crashed);
     else
         handle(course_event::run_ended, exit_code);
+    // Whatever ran, the process is free now: a start that waited for it can go.
+    handle(course_event::tool_gone);
 }
 
 void bootloader::errorslot(QProcess::ProcessError errors)
@@ -133,6 +135,8 @@ void bootloader::errorslot(QProcess::ProcessError errors)
     switch (errors) {
     case QProcess::FailedToStart:
         handle(course_event::failed_to_start, errors);
+        // No end follows a failed start.
+        handle(course_event::tool_gone);
         break;
     case QProcess::Crashed:
         handle(course_event::crashed, errors);
@@ -150,6 +154,8 @@ void bootloader::show_course_message(course_message message, int code)
         "Update stopped: the serial port was changed. Press Update to try again.";
     const char stopped_early[] = "The upload tool stopped before the update was complete "
                                  "(exit code %1). Please try again.";
+    const char stop_overdue[] = "The upload tool has not stopped after %1 seconds. Please "
+                                "check the cable and press Update to try again.";
     switch (message) {
     case course_message::already_running:
         show(QString::fromLatin1(already_running), true);
@@ -159,6 +165,9 @@ void bootloader::show_course_message(course_message message, int code)
         break;
     case course_message::stopped_early:
         show(QString::fromLatin1(stopped_early).arg(code), true);
+        break;
+    case course_message::stop_overdue:
+        show(QString::fromLatin1(stop_overdue).arg(qMax(1, stop_wait_ms / 1000)), true);
         break;
     case course_message::crashed:
     case course_message::process_error:

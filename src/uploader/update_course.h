@@ -19,7 +19,7 @@
 // | port list overdue       | the same, on the port as it is  | -                                 | -                          |
 // | port changed            | stop what runs, silently        | stop; red "Update stopped: ..."   | stop, silently             |
 // | tool text               | show                            | show                              | nothing                    |
-// | port list line          | to the window (port-list run)   | nothing                           | nothing                    |
+// | port list line          | port-list run: to the window    | the same; update run: nothing     | the same                   |
 // | tool warning            | show (red)                      | show (red); the update goes on    | nothing                    |
 // | tool failure            | show (red)                      | show (red); failed                | nothing                    |
 // | tool success            | show (green)                    | show (green); complete            | after a failure: green     |
@@ -28,6 +28,8 @@
 // | crash / failed start    | "Error occured: " + kind        | the same, red; failed             | nothing                    |
 // | other process error     | "Error occured: " + kind        | the same, red; failed             | nothing                    |
 // | event loop (safe point) | the stop and start that waited  | (the same)                        | (the same)                 |
+// | the tool has ended      | the start that waited for it    | (the same)                        | (the same)                 |
+// | stop overdue            | red "...has not stopped..."     | the same; failed                  | as with no update          |
 // | closing                 | stop, silently                  | stop, silently                    | stop, silently             |
 // clang-format on
 //
@@ -36,6 +38,12 @@
 // the event loop, and so does every start: Qt does not expect its process to be
 // stopped or started from inside its own notifications, and a start that fails
 // at once must not be reported before the caller has shown what the run is for.
+//
+// A stop never waits for the tool: it kills it and the tool's end comes back
+// through the event loop (on Windows a tool stuck in a serial driver ends only
+// when the driver lets go, and a wait would freeze the window). A start waits for
+// the old tool's end; one that has not come within the controller's bound is said
+// on red ("stop overdue"), and what was to start is dropped.
 
 // Which run the tool process is performing, as far as the controller still cares.
 enum class tool_run {
@@ -64,6 +72,11 @@ struct course_state
     bool stop_due = false;
     tool_run start_due = tool_run::none;
     bool safe_point_asked = false;
+    // The process was started and its end has not come back yet: nothing else
+    // can start on it.
+    bool tool_alive = false;
+    // It has been killed and the bound on its end is running.
+    bool stop_sent = false;
     // A serial device came or went during an update: the ports are listed once the
     // update and its run are over (until a port list starts).
     bool ports_after_update = false;
@@ -88,7 +101,9 @@ struct course_event
         crashed,
         failed_to_start,
         other_process_error,
-        safe_point, // the event loop has come back
+        safe_point,   // the event loop has come back
+        tool_gone,    // the process has ended (after its run's end, or a failed start)
+        stop_overdue, // a killed tool has not ended within the bound
         closing,
     };
 
@@ -107,12 +122,15 @@ enum class course_message {
     crashed,         // "Error occured: " and "Crashed!"
     failed_to_start, // "Error occured: " and "Failed to start!"
     process_error,   // "Error occured: " and the error's text
+    stop_overdue,    // "The upload tool has not stopped after 10 seconds. ..."
 };
 
 struct course_action
 {
     enum kind_type {
-        stop_tool,        // stop the process by force; its end reports nothing
+        stop_tool,        // kill the process, without waiting; its end reports nothing
+        watch_stop,       // start the bound on the killed tool's end (stop_overdue)
+        stop_at_exit,     // the program ends: kill the process and wait for it
         start_run,        // start `run` on the process
         ask_safe_point,   // call back with a safe_point event from the event loop
         pass_tool_output, // apply the tool's reactions to this event (text, colour, ports)

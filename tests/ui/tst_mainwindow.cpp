@@ -299,7 +299,7 @@ void mainwindow_test::port_change_stops_running_tool()
 
     // The port list ends the port-list run, which would otherwise hold the process.
     emit rig.controller.devicelist({"3", "7"});
-    QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
 
     rig.press_update();
     QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(),
@@ -307,7 +307,7 @@ void mainwindow_test::port_change_stops_running_tool()
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
 
     rig.ports->setCurrentIndex(0);
-    QCOMPARE(rig.controller.process.state(), QProcess::NotRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
     QCOMPARE(rig.controller.comport, QString("3"));
 }
 
