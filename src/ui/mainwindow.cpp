@@ -114,8 +114,8 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
             &MainWindow::open_status_menu);
     // The menu key opens it on every platform; Shift+F10, the other key for it on
     // Windows, does not on X11. Opened at the text cursor, as for the menu key.
-    auto *menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), ui->Status_textbox,
-                                   nullptr, nullptr, Qt::WidgetShortcut);
+    auto *menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), ui->Status_textbox);
+    menu_key->setContext(Qt::WidgetShortcut);
     connect(menu_key, &QShortcut::activated, this,
             [this] { open_status_menu(ui->Status_textbox->cursorRect().center()); });
     setAcceptDrops(true);
