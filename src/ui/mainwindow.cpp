@@ -22,7 +22,6 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
@@ -129,6 +128,7 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     status_timer.start();
 
     controller.list_ports();
+    controller.watch_devices();
 }
 
 MainWindow::~MainWindow()
@@ -192,23 +192,22 @@ void MainWindow::update_device_box(QStringList list)
 {
     for (QString &entry : list)
         entry.prepend(QLatin1String("COM"));
-    QComboBox *box = ui->serial_combobox;
-    // A port the user had chosen stays chosen while the tool still lists it; the
-    // controller then needs to hear nothing, and nothing is stopped.
-    const int kept = static_cast<int>(list.indexOf(box->currentText()));
-    if (box->currentIndex() >= 0 && kept >= 0) {
-        const QSignalBlocker quiet(box);
-        box->clear();
+    port_box *box = ui->serial_combobox;
+    if (box->count() == 0) {
+        // The first fill: the first entry becomes current by itself, then the last.
         box->addItems(list);
-        box->setCurrentIndex(kept);
+        if (!list.isEmpty())
+            box->setCurrentIndex(box->count() - 1);
         return;
     }
-    box->clear();
-    box->addItems(list);
-    // On an empty box Qt 6 announces index -1 once more, which Qt 5 does not; the
-    // clear() above has already handed the controller the empty port.
-    if (!list.isEmpty())
-        box->setCurrentIndex(box->count() - 1);
+    // A port the user had chosen stays chosen while the tool still lists it; the
+    // controller then hears nothing, and nothing is stopped. Otherwise the last
+    // port listed becomes the choice, and the box's own signal tells the controller.
+    const int kept = static_cast<int>(list.indexOf(box->currentText()));
+    box->set_entries(list, kept >= 0 ? kept : static_cast<int>(list.size()) - 1);
+    // An emptied box has no entry to announce; the controller gets the empty port.
+    if (list.isEmpty())
+        on_serial_combobox_currentIndexChanged(-1);
 }
 
 void MainWindow::change_Status_textbox_color(QColor color)

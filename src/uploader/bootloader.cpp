@@ -51,6 +51,8 @@ QString stop_reason(course_event::kind_type cause)
         return QStringLiteral("Update was pressed; a new update starts");
     case course_event::ports_wanted:
         return QStringLiteral("the ports are listed anew");
+    case course_event::devices_changed:
+        return QStringLiteral("a serial device came or went; the ports are listed anew");
     case course_event::ports_listed:
         return QStringLiteral("the ports were listed; the update that waited for them starts");
     case course_event::ports_overdue:
@@ -98,6 +100,8 @@ bootloader::bootloader()
             process.kill();
     });
 #endif
+    connect(&port_watcher, &port_watch::changed, this,
+            [this] { handle(course_event::devices_changed); });
     m_port_list_wait.setSingleShot(true);
     connect(&m_port_list_wait, &QTimer::timeout, this,
             [this] { handle(course_event::ports_overdue); });
@@ -116,6 +120,11 @@ bootloader::~bootloader()
 void bootloader::list_ports()
 {
     handle(course_event::ports_wanted);
+}
+
+void bootloader::watch_devices()
+{
+    port_watcher.start(device_folder);
 }
 
 bool bootloader::start_update()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output_interpreter.h"
+#include "port_watch.h"
 #include "run_log.h"
 #include "update_course.h"
 #include "update_phase.h"
@@ -44,10 +45,18 @@ public:
     // How long Update waits for a port list still being read before it goes on
     // without it.
     int port_list_wait_ms = 10000;
+    // Where serial devices appear on Linux; a test points it at a folder of its own.
+    QString device_folder = QStringLiteral("/dev");
+    // Says when serial devices have come or gone (see watch_devices()).
+    port_watch port_watcher;
 
     // The port-list run: "-t", started from the event loop. Each list replaces
     // the ports known before. While an update is under way it does nothing.
     void list_ports();
+    // From now on, a serial device that comes or goes has the ports listed anew, as
+    // if the user had opened the port box; during an update, once it is over. Needs
+    // the application object.
+    void watch_devices();
     // The update run: waits for the bootloader on `comport`, then turns the box
     // white. While an update is under way it starts nothing, says so and returns
     // false. During a port-list run it waits for the list, so that it runs on the

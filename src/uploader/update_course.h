@@ -13,6 +13,8 @@
 // | Update pressed          | stop what runs; start waiting   | "An update is already running!"   | as with no update          |
 // |   ... during a port list| start waiting once it is handled| (the same)                        |                            |
 // | ports wanted            | stop what runs; start port list | nothing                           | as with no update          |
+// | devices changed         | as ports wanted, unless a list  | list once the update and its run  | as with no update          |
+// |                         | is being read already           | are over                          |                            |
 // | port list handled       | the waiting run, if Update came | -                                 | -                          |
 // | port list overdue       | the same, on the port as it is  | -                                 | -                          |
 // | port changed            | stop what runs, silently        | stop; red "Update stopped: ..."   | stop, silently             |
@@ -62,15 +64,19 @@ struct course_state
     bool stop_due = false;
     tool_run start_due = tool_run::none;
     bool safe_point_asked = false;
+    // A serial device came or went during an update: the ports are listed once the
+    // update and its run are over (until a port list starts).
+    bool ports_after_update = false;
 };
 
 struct course_event
 {
     enum kind_type {
         update_pressed,
-        ports_wanted,  // list the ports: at start-up, or the user opened the port box
-        ports_listed,  // a port list line has been handed to the window
-        ports_overdue, // Update has waited long enough for a port list
+        ports_wanted,    // list the ports: at start-up, or the user opened the port box
+        devices_changed, // a serial device came or went
+        ports_listed,    // a port list line has been handed to the window
+        ports_overdue,   // Update has waited long enough for a port list
         port_changed,
         tool_text,    // a text that tells no outcome (a figure, a phase)
         tool_ports,   // the port list line

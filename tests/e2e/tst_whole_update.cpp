@@ -3,11 +3,37 @@
 #include "warnings.h"
 #include "window_rig.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QMenu>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <dbt.h>
+#endif
+
 namespace {
+
+// A serial device comes or goes as the system tells the program: on Windows the
+// device broadcast, on Linux a device node in the watched folder.
+bool device_event(window_rig &rig, const QString &node, bool arrives = true)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(node);
+    Q_UNUSED(arrives);
+    Q_UNUSED(rig);
+    // What Windows sends every top-level window when a device node changes. A
+    // thread message takes the same road through Qt's event dispatcher, which a
+    // test on the offscreen platform, with no window of the system's, needs.
+    return PostThreadMessageW(GetCurrentThreadId(), WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+#else
+    const QString path = rig.controller.device_folder + '/' + node;
+    return arrives ? QFile(path).open(QIODevice::WriteOnly) : QFile::remove(path);
+#endif
+}
 
 const char port_changed[] =
     "Update stopped: the serial port was changed. Press Update to try again.";
@@ -34,6 +60,10 @@ private slots:
     void tool_missing();
     void port_box_follows_the_hardware_data();
     void port_box_follows_the_hardware();
+    void open_list_keeps_the_highlight_data();
+    void open_list_keeps_the_highlight();
+    void device_events_list_the_ports_data();
+    void device_events_list_the_ports();
     void port_change_stops_update_data();
     void port_change_stops_update();
     void run_ends_data();
@@ -237,6 +267,103 @@ void whole_update_test::port_box_follows_the_hardware()
     // A kept choice reaches the controller as nothing new.
     QCOMPARE(choices.isEmpty(), chosen == "COM4");
     QCOMPARE(rig.controller.COMdevices.size(), during_update ? 2 : entries.size());
+}
+
+void whole_update_test::open_list_keeps_the_highlight_data()
+{
+    QTest::addColumn<QByteArray>("second_list"); // the tool's answer once the list is open
+    QTest::addColumn<bool>("up_first");          // the user highlights COM3 before it comes
+    QTest::addColumn<QString>("chosen");         // after Down and Return
+    QTest::newRow("new_port_below") << QByteArray("3:4:9") << false << "COM9";
+    QTest::newRow("new_port_above_the_highlight") << QByteArray("1:3:4") << true << "COM4";
+    QTest::newRow("highlighted_port_gone") << QByteArray("4:9") << true << "COM9";
+}
+
+// The list read anew while it is open must not move the keyboard's place in it: the
+// next Down goes on from the entry the user sees highlighted, so Return takes the
+// port the user meant.
+void whole_update_test::open_list_keeps_the_highlight()
+{
+    QFETCH(QByteArray, second_list);
+    QFETCH(bool, up_first);
+    QFETCH(QString, chosen);
+
+    window_rig rig;
+    QVERIFY(rig.open_scripted(QByteArray(ports_answer) + "2:wait answer\n" +
+                              "2:print COM Numbers are:" + second_list + "\\r\\n\n"));
+    QVERIFY(rig.ports_listed());
+    rig.window->activateWindow();
+    rig.ports->setFocus();
+    QTest::keyClick(rig.ports, Qt::Key_F4);
+    QAbstractItemView *list = rig.ports->view();
+    QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
+    if (up_first)
+        QTest::keyClick(list, Qt::Key_Up);
+    QVERIFY(rig.dir.touch("answer"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->count(), second_list.count(':') + 1, tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
+    QVERIFY(list->isVisible());
+
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!list->isVisible(), tool_wait_ms);
+    QCOMPARE(rig.ports->currentText(), chosen);
+    QCOMPARE(rig.controller.comport, chosen.mid(3));
+}
+
+void whole_update_test::device_events_list_the_ports_data()
+{
+    QTest::addColumn<QStringList>("nodes"); // arriving, or going with a leading '-'
+    QTest::addColumn<bool>("during_update");
+    QTest::newRow("cable_plugged_in") << QStringList{"ttyUSB0"} << false;
+    QTest::newRow("burst_of_devices") << QStringList{"ttyUSB0", "ttyACM0", "-ttyUSB0"} << false;
+    QTest::newRow("during_an_update") << QStringList{"ttyUSB0"} << true;
+}
+
+// A serial device that comes or goes has the ports listed anew without a click;
+// a burst of them one list; during an update nothing until it is over.
+void whole_update_test::device_events_list_the_ports()
+{
+    QFETCH(QStringList, nodes);
+    QFETCH(bool, during_update);
+
+    // Run 2 is the update's waiting run when there is one; it fails once released.
+    const int list_run = during_update ? 3 : 2;
+    const QByteArray script =
+        QByteArray(ports_answer) +
+        (during_update ? "2:wait release\n2:print No device found!\\r\\n\n2:exit 1\n" : "") +
+        QByteArray::number(list_run) + ":print COM Numbers are:3:4:7\\r\\n\n";
+    window_rig rig;
+    QVERIFY(rig.open_scripted(script));
+    QVERIFY(rig.ports_listed());
+    if (during_update) {
+        rig.press_update();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
+    }
+
+    QSignalSpy settled(&rig.controller.port_watcher, &port_watch::changed);
+    for (const QString &node : nodes)
+        QVERIFY(
+            device_event(rig, node.startsWith('-') ? node.mid(1) : node, !node.startsWith('-')));
+    QTRY_COMPARE_WITH_TIMEOUT(settled.count(), 1, tool_wait_ms);
+    if (during_update) {
+        // The device stays the tool's until the update is over.
+        QVERIFY(rig.drain());
+        QCOMPARE(rig.dir.runs().size(), 2);
+        QCOMPARE(rig.controller.process.state(), QProcess::Running);
+        QVERIFY(rig.dir.touch("release"));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.colour(), status_colour("red"), tool_wait_ms);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(rig.ports->count(), 3, tool_wait_ms);
+    QCOMPARE(rig.dir.runs().value(list_run - 1), QStringList{"-t"});
+    QCOMPARE(entries_of(rig.ports), (QStringList{"COM3", "COM4", "COM7"}));
+    // The port the user had keeps its place as the choice.
+    QCOMPARE(rig.ports->currentText(), QString("COM4"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.dir.runs().size(), list_run);
+    QCOMPARE(settled.count(), 1);
 }
 
 void whole_update_test::port_change_stops_update_data()

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QComboBox>
+#include <QDir>
 #include <QPushButton>
 #include <QStringList>
 #include <QTextEdit>
@@ -66,6 +67,9 @@ struct window_rig
     // The window on what the folder holds already.
     void make_window()
     {
+        // The machine's own serial devices stay out of the tests' port lists.
+        controller.device_folder = dir.file_path("dev");
+        QDir().mkpath(controller.device_folder);
         window = std::make_unique<MainWindow>(controller, timer);
         box = widget<QTextEdit>("Status_textbox");
         ports = widget<QComboBox>("serial_combobox");

@@ -472,7 +472,9 @@ void mainwindow_test::box_changes_reach_controller_data()
                      {B::port, C::port_list, 0, {}, {}}};
     QTest::newRow("port_list_replaced_duplicates_and_renames")
         << box_steps{{B::port, C::port_list, 0, {"4", "4"}, {"port 4", "port 4"}},
-                     {B::port, C::port_list, 0, {"5"}, {"port ", "port 5"}},
+                     // A list that drops the chosen port hands over the new
+                     // choice alone, never an empty port on the way.
+                     {B::port, C::port_list, 0, {"5"}, {"port 5"}},
                      {B::port, C::insert, 0, {"COM2"}, {"port 5"}},
                      {B::port, C::rename, 1, {"COM6"}, {}},
                      {B::port, C::select, 0, {}, {"port 2"}}};

@@ -16,6 +16,8 @@
 //     changes the box; after a failure only a success line of the same run does;
 //   - Update is refused only while an update is under way; an accepted Update
 //     leads to a waiting run once the event loop has had its turns;
+//   - no port list once an update's runs have begun; a serial device that came or went
+//     during one has the ports listed once the update and its run are over;
 //   - no stop or start while one of the tool's notifications is being handled,
 //     every start from the event loop, never a start while a tool still runs,
 //     and the program's own stop of a tool reports nothing.
@@ -64,6 +66,7 @@ struct world
     enum { none, under_way, green, red } stage = none;
     int waiting_started_for = 0;
     bool closed = false;
+    bool devices_pending = false; // a device came or went during an update
 };
 
 // One event as the test feeds it.
@@ -77,6 +80,7 @@ struct feed
 const feed user_events[] = {
     {course_event::update_pressed, 0, "update"},
     {course_event::ports_wanted, 0, "ports_wanted"},
+    {course_event::devices_changed, 0, "devices_changed"},
     {course_event::port_changed, 0, "port_changed"},
     {course_event::ports_overdue, 0, "ports_overdue"},
     {course_event::closing, 0, "closing"},
@@ -106,6 +110,7 @@ public:
     {
         ++sequences;
         check_eventually_waits(w);
+        check_eventually_lists(w);
         if (!failure.isEmpty() || depth == 0 || w.closed)
             return;
         for (const feed &f : user_events)
@@ -162,6 +167,8 @@ private:
         }
         if (f.kind == course_event::closing)
             w.closed = true;
+        if (f.kind == course_event::devices_changed && w.stage == world::under_way)
+            w.devices_pending = true;
 
         apply(w, f.kind, f.code, from_tool, &changed, &refused, &passed);
 
@@ -192,8 +199,8 @@ private:
                 fail("a port change outside an update changed the status box");
             }
         }
-        if ((f.kind == course_event::ports_wanted || f.kind == course_event::closing ||
-             f.kind == course_event::safe_point) &&
+        if ((f.kind == course_event::ports_wanted || f.kind == course_event::devices_changed ||
+             f.kind == course_event::closing || f.kind == course_event::safe_point) &&
             changed)
             fail("a stop, a start or a port list changed the status box");
     }
@@ -320,6 +327,23 @@ private:
             fail("an accepted Update never started its waiting run");
     }
 
+    // Once the update is over and no tool runs, a device change seen during it brings
+    // a port list after at most a few turns of the event loop.
+    void check_eventually_lists(const world &start)
+    {
+        if (!start.devices_pending || start.stage == world::under_way ||
+            start.process.run != tool_run::none || start.closed)
+            return;
+        world w = start;
+        for (int turn = 0; turn < 8 && w.devices_pending && w.safe_points > 0; ++turn) {
+            bool c = false, r = false, p = false;
+            --w.safe_points;
+            apply(w, course_event::safe_point, 0, false, &c, &r, &p);
+        }
+        if (w.devices_pending)
+            fail("a device change during an update never listed the ports");
+    }
+
     // Carries out the actions of one event on the world, with the nested events
     // that stopping a tool brings.
     void apply(world &w, course_event::kind_type kind, int code, bool in_notification,
@@ -350,6 +374,13 @@ private:
                     fail("a start other than from the event loop");
                 if (w.process.run != tool_run::none)
                     fail("a start while a tool still runs");
+                if (a.run == tool_run::port_list) {
+                    // An Update pressed while a list was being read waits for it,
+                    // before it has touched the device.
+                    if (w.stage == world::under_way && w.waiting_started_for == w.update)
+                        fail("a port list during an update");
+                    w.devices_pending = false;
+                }
                 w.process.run = a.run;
                 w.process.id = w.next_id++;
                 w.process.fresh = true;
