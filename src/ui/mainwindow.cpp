@@ -6,8 +6,11 @@
 #include "port_box.h"
 #include "status_box.h"
 #include "ui_mainwindow.h"
+#include "update_report.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -16,6 +19,11 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
+#include <QMenu>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -34,6 +42,10 @@ const char dialog_selected_filter[] = "Firmware Files (*.hex)";
 const char no_flash_file[] = "No flash file specified yet!";
 // Keeps the earlier runs' text well below the new run's first lines.
 const int update_separator_lines = 14;
+const char copy_details_entry[] = QT_TRANSLATE_NOOP("MainWindow", "Copy &Details");
+// The status box's lines the report keeps, the newest: a long wait for the
+// device shows a new figure every tick.
+const int reported_lines = 500;
 
 // The status box's accessible description: the outcome in words, for those who
 // cannot tell the box's colour.
@@ -94,6 +106,15 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
             SLOT(show_update_phase(update_phase)));
     connect(&controller, &bootloader::update_opens, this, &MainWindow::set_apart_for_update);
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(update_phase::idle)));
+    ui->Status_textbox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->Status_textbox, &QWidget::customContextMenuRequested, this,
+            &MainWindow::open_status_menu);
+    // The menu key opens it on every platform; Shift+F10, the other key for it on
+    // Windows, does not on X11. Opened at the text cursor, as for the menu key.
+    auto *menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), ui->Status_textbox);
+    menu_key->setContext(Qt::WidgetShortcut);
+    connect(menu_key, &QShortcut::activated, this,
+            [this] { open_status_menu(ui->Status_textbox->cursorRect().center()); });
     setAcceptDrops(true);
 
     // The form's size, fixed: the boxes are placed for it and for no other.
@@ -200,7 +221,15 @@ void MainWindow::insert_text(QString statusstring)
 
 void MainWindow::update_text_now()
 {
+    if (text_queue.isEmpty())
+        return;
     status_box::show_next(text_queue, *ui->Status_textbox);
+    // The entry shown is the box's top line now.
+    shown_lines.append(ui->Status_textbox->document()->firstBlock().text());
+    if (shown_lines.size() > reported_lines) {
+        shown_lines.removeFirst();
+        ++shown_left_out;
+    }
 }
 
 void MainWindow::on_Update_button_pressed()
@@ -222,6 +251,8 @@ void MainWindow::set_apart_for_update()
 {
     // Lines still queued belong to the previous run.
     text_queue.clear();
+    shown_lines.clear();
+    shown_left_out = 0;
     status_box::write_at_top(*ui->Status_textbox,
                              QString(update_separator_lines, QLatin1Char('\n')));
 }
@@ -285,6 +316,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::show_update_phase(update_phase phase)
 {
+    this->phase = phase;
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(phase)));
     const bool over = phase == update_phase::succeeded || phase == update_phase::failed;
     if (over && !isActiveWindow() && request_attention)
@@ -298,4 +330,39 @@ void MainWindow::on_serial_combobox_currentIndexChanged(int index)
     // A run under way talks to the old port; it ends here and is not resumed.
     controller.stop_for_new_port();
     controller.select_port(entry);
+}
+
+void MainWindow::open_status_menu(const QPoint &pos)
+{
+    // Where the system also turns Shift+F10 into a menu request, the second
+    // request finds the first menu open.
+    if (QApplication::activePopupWidget() != nullptr)
+        return;
+    QTextEdit *box = ui->Status_textbox;
+    // A scroll area reports the position in its viewport; Qt's own entries take
+    // it in the document, to find a link under it.
+    const QPoint scrolled(box->horizontalScrollBar()->value(), box->verticalScrollBar()->value());
+    QMenu *menu = box->createStandardContextMenu(pos + scrolled);
+    menu->addSeparator();
+    QAction *details = menu->addAction(tr(copy_details_entry));
+    connect(details, &QAction::triggered, this, &MainWindow::copy_details);
+    // Opened without a loop of its own (exec()), so that what the tool and the
+    // status timer do while the menu is open does not run nested in this slot.
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(box->viewport()->mapToGlobal(pos));
+}
+
+void MainWindow::copy_details()
+{
+    report_facts facts = controller.details();
+    facts.shown_lines = shown_lines;
+    facts.shown_left_out = shown_left_out;
+    const QColor colour = ui->Status_textbox->palette().color(QPalette::Base);
+    const QString name = colour == controller.green   ? QStringLiteral("green")
+                         : colour == controller.red   ? QStringLiteral("red")
+                         : colour == controller.white ? QStringLiteral("white")
+                                                      : colour.name();
+    facts.colour =
+        name + QLatin1String(" (") + QLatin1String(phase_words(phase)) + QLatin1Char(')');
+    QGuiApplication::clipboard()->setText(write_report(facts));
 }

@@ -45,6 +45,32 @@ update_phase phase_of(update_stage stage)
     return update_phase::idle;
 }
 
+// Why the program stopped a run, in the report's words.
+QString stop_reason(course_event::kind_type cause)
+{
+    switch (cause) {
+    case course_event::update_pressed:
+        return QStringLiteral("Update was pressed; a new update starts");
+    case course_event::ports_wanted:
+        return QStringLiteral("the ports are listed anew");
+    case course_event::devices_changed:
+        return QStringLiteral("a serial device came or went; the ports are listed anew");
+    case course_event::ports_listed:
+        return QStringLiteral("the ports were listed; the update that waited for them starts");
+    case course_event::ports_overdue:
+        return QStringLiteral("Update waited long enough for the port list; the update starts");
+    case course_event::port_changed:
+        return QStringLiteral("the port chosen in the port box changed");
+    case course_event::device_found:
+        return QStringLiteral("the device was found; the writing run takes over");
+    case course_event::closing:
+        return QStringLiteral("the program was closed");
+    default:
+        break;
+    }
+    return QStringLiteral("the update was over (event %1)").arg(int(cause));
+}
+
 } // namespace
 
 bootloader::bootloader()
@@ -161,12 +187,16 @@ course_actions bootloader::handle(course_event::kind_type kind, int code,
     event.in_notification = m_notifications > 0;
     const course_step step = next_step(m_course, event);
     const update_stage before = m_course.update;
+    if (step.state.stop_due && !m_course.stop_due)
+        m_stop_cause = kind;
     // The state first: the actions can bring nested events (a stop delivers the
     // tool's end, a port list refills the port box), which must see it.
     m_course = step.state;
     for (const course_action &action : step.actions) {
         switch (action.kind) {
         case course_action::stop_tool:
+            m_runs.run_ended(run_record::stopped, 0,
+                             stop_reason(kind == course_event::safe_point ? m_stop_cause : kind));
             kill_tool(process);
             break;
         case course_action::watch_stop:
@@ -235,6 +265,7 @@ void bootloader::start_run(tool_run run)
     const UINT error_mode = SetErrorMode(0);
     SetErrorMode(error_mode | SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS);
 #endif
+    m_runs.run_started(run, program, arguments);
     process.start(program, arguments, QIODevice::ReadWrite);
 #ifdef Q_OS_WIN
     SetErrorMode(error_mode);

@@ -2,8 +2,10 @@
 
 #include "output_interpreter.h"
 #include "port_watch.h"
+#include "run_log.h"
 #include "update_course.h"
 #include "update_phase.h"
+#include "update_report.h"
 
 #include <QColor>
 #include <QObject>
@@ -77,6 +79,9 @@ public:
     void stop_for_new_port();
     // An update has been accepted and has not ended yet.
     bool update_running() const { return update_under_way(m_course); }
+    // The runs of the current or last update and the port list before it, with
+    // the program, machine and firmware, for the report support reads.
+    report_facts details() const;
 
 signals:
     void devicelist(QStringList COMdevices);
@@ -117,4 +122,7 @@ private:
     // The last line sent must stay readable: no progress figure overwrites it.
     bool m_top_lasting = false;
     tool_output_reader m_reader;
+    run_log m_runs;
+    // Why a stop that waits for the event loop was asked for.
+    course_event::kind_type m_stop_cause = course_event::closing;
 };

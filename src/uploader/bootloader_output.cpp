@@ -52,7 +52,9 @@ course_event::kind_type event_of(const tool_reaction &reaction)
 void bootloader::textready()
 {
     const notification_scope scope(m_notifications);
-    const QString chunk = decode_tool_output(process.readAllStandardOutput());
+    const QByteArray bytes = process.readAllStandardOutput();
+    m_runs.output(bytes);
+    const QString chunk = decode_tool_output(bytes);
     // What a run we stopped or left still had in the pipe means nothing now.
     if (m_course.run == tool_run::none)
         return;
@@ -120,6 +122,8 @@ void bootloader::run_finished(int exit_code, QProcess::ExitStatus status)
     // The tool's last line may lack its line end.
     if (m_course.run != tool_run::none)
         tool_output(m_reader.finish());
+    m_runs.run_ended(status == QProcess::CrashExit ? run_record::crashed : run_record::exited,
+                     exit_code);
     // A crash is reported as a process error as well; whichever comes first counts.
     if (status == QProcess::CrashExit)
         handle(course_event::crashed, QProcess::Crashed);
@@ -134,11 +138,13 @@ void bootloader::errorslot(QProcess::ProcessError errors)
     const notification_scope scope(m_notifications);
     switch (errors) {
     case QProcess::FailedToStart:
+        m_runs.run_ended(run_record::failed_to_start, 0, process.errorString());
         handle(course_event::failed_to_start, errors);
         // No end follows a failed start.
         handle(course_event::tool_gone);
         break;
     case QProcess::Crashed:
+        m_runs.run_ended(run_record::crashed);
         handle(course_event::crashed, errors);
         break;
     default:
@@ -195,4 +201,17 @@ void bootloader::show(QString text, bool lasting)
     if (!status_text::keeps_top(text))
         m_top_lasting = lasting;
     emit textreadysig(text);
+}
+
+report_facts bootloader::details() const
+{
+    const QVector<run_record> runs = m_runs.report_runs();
+    // The file as the writing run was given it; before one, the file chosen.
+    QString firmware = filepath;
+    for (const run_record &record : runs) {
+        const int flag = static_cast<int>(record.arguments.indexOf(QStringLiteral("-f")));
+        if (record.run == tool_run::flashing && flag >= 0)
+            firmware = record.arguments.value(flag + 1);
+    }
+    return gather_facts(program, firmware, runs);
 }

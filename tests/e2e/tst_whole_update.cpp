@@ -4,7 +4,10 @@
 #include "window_rig.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QMenu>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -82,6 +85,8 @@ private slots:
     void odd_firmware_paths_reach_tool_unchanged();
     void floods_leave_window_responsive_data();
     void floods_leave_window_responsive();
+    void copy_details_data();
+    void copy_details();
 };
 
 void whole_update_test::initTestCase()
@@ -817,6 +822,122 @@ void whole_update_test::floods_leave_window_responsive()
     QCOMPARE(rig.lines().mid(1).join('\n').trimmed(), QString());
     QCOMPARE(rig.colour(), QApplication::palette().color(QPalette::Base));
     QCOMPARE(rig.ports->count(), 0);
+}
+
+void whole_update_test::copy_details_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("during_update"); // "nothing", "tool_goes" or "port_changes"
+    QTest::addColumn<QString>("opened_by");     // "mouse" or "shift_f10"
+    // Each found in the report after the one before it.
+    QTest::addColumn<QStringList>("in_order");
+
+    const QByteArray ports = ports_answer;
+    const QByteArray found = device_found;
+    const QString waiting = "Command line: ./fwld.exe -s 4 -M 1000000 -b\n";
+    const QString writing = "Command line: ./fwld.exe -s 4 -M 1000000 -B 2A -f fw.hex\n";
+    QTest::newRow("tool_fails_after_a_line_no_row_matches")
+        << ports + found +
+               "2:hang\n3:print Calibrating the flux capacitor\\r\\n\n"
+               "3:print Upload Progress  50%\\b\\b\\b\\b\n3:exit 7\n"
+        << "nothing"
+        << "mouse"
+        << QStringList{"Command line: ./fwld.exe -t\n",
+                       waiting,
+                       writing,
+                       "How it ended: exited with exit code 7",
+                       "Calibrating the flux capacitor\\r\nUpload Progress  50%\\b\\b\\b\\b\n",
+                       "== Status box ==",
+                       "The upload tool stopped before the update was complete (exit code 7).",
+                       "Final colour: red"};
+    // The placeholder stands for the scratch folder, known once the rig has made it.
+    QTest::newRow("tool_cannot_be_started")
+        << ports << "tool_goes"
+        << "shift_f10"
+        << QStringList{"Working folder: FOLDER\n",
+                       "Tool: FOLDER" + QString(QDir::separator()) + "fwld.exe (not there)",
+                       waiting,
+                       "How it ended: failed to start: REASON\n",
+                       "Failed to start!",
+                       "Final colour: red"};
+    QTest::newRow("port_change_stops_the_waiting_run")
+        << ports + "2:hang\n"
+        << "port_changes"
+        << "mouse"
+        << QStringList{waiting,
+                       "How it ended: stopped by the program: the port chosen in the "
+                       "port box changed",
+                       port_changed, "Final colour: red"};
+    // 160,000 lines of 64 bytes, of which the first and the last 64 KB are kept.
+    QTest::newRow("flood_within_the_cap")
+        << ports + found +
+               "2:hang\n3:repeat 160000/64 chatter that no row of the message table matches, "
+               "0123456789ab\\r\\n\n3:exit 1\n"
+        << "nothing"
+        << "shift_f10"
+        << QStringList{writing, "How it ended: exited with exit code 1",
+                       "Standard output (10240000 bytes):\n", "[... 10108928 bytes left out ...]"};
+}
+
+// The report for support, copied from the status box's menu after the update.
+void whole_update_test::copy_details()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QString, during_update);
+    QFETCH(QString, opened_by);
+    QFETCH(QStringList, in_order);
+
+    window_rig rig;
+    QVERIFY(rig.open_scripted(script));
+    QVERIFY(rig.ports_listed());
+    if (during_update == "tool_goes")
+        QVERIFY(QFile::remove(rig.dir.file_path("fwld.exe")));
+    rig.press_update();
+    if (during_update == "port_changes") {
+        QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
+        rig.ports->setCurrentIndex(0);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(rig.colour(), status_colour("red"), update_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, update_wait_ms);
+    QVERIFY(rig.drain());
+
+    QGuiApplication::clipboard()->clear();
+    if (opened_by == "mouse") {
+        const QPoint at(40, 20);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, rig.box->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(rig.box->viewport(), &click);
+    } else {
+        rig.box->setFocus();
+        QTest::keyClick(rig.box, Qt::Key_F10, Qt::ShiftModifier);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMenu *>(QApplication::activePopupWidget()),
+                             tool_wait_ms);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    // Qt's own entries first, then a separator and ours.
+    const QList<QAction *> entries = menu->actions();
+    QVERIFY(entries.size() >= 3);
+    QVERIFY(entries.at(entries.size() - 2)->isSeparator());
+    QCOMPARE(entries.last()->text().remove('&'), QString("Copy Details"));
+    QTest::keyClick(menu, Qt::Key_D);
+    QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::clipboard()->text().isEmpty(), tool_wait_ms);
+
+    const QString report = QGuiApplication::clipboard()->text();
+    {
+        QFile f("/tmp/i27-report-" + QString(QTest::currentDataTag()) + ".txt");
+        f.open(QIODevice::WriteOnly);
+        f.write(report.toUtf8());
+    }
+    // Two 64 KB ends with a few escapes between, and the rest of the report.
+    QVERIFY2(report.size() < 200000, qPrintable(QString::number(report.size())));
+    int from = 0;
+    for (QString expected : in_order) {
+        expected.replace("FOLDER", QDir::toNativeSeparators(QDir::currentPath()))
+            .replace("REASON", rig.controller.process.errorString());
+        const int at = report.indexOf(expected, from);
+        QVERIFY2(at >= 0, qPrintable("not found after position " + QString::number(from) + ": " +
+                                     expected + "\n--- report ---\n" + report.left(4000)));
+        from = at + expected.size();
+    }
 }
 
 QTEST_MAIN(whole_update_test)
