@@ -178,8 +178,7 @@ void bootloader::filepathupdate(QString text)
     filepath = text;
 }
 
-course_actions bootloader::handle(course_event::kind_type kind, int code,
-                                  const QVector<tool_reaction> &output)
+course_actions bootloader::handle(course_event::kind_type kind, int code, const tool_event *said)
 {
     course_event event;
     event.kind = kind;
@@ -214,16 +213,24 @@ course_actions bootloader::handle(course_event::kind_type kind, int code,
                 this, [this] { handle(course_event::safe_point); }, Qt::QueuedConnection);
             break;
         case course_action::pass_tool_output:
-            apply_output(output);
+            Q_ASSERT(said != nullptr);
+            if (said != nullptr)
+                apply_output(*said, action.lasting);
             break;
         case course_action::show_message:
             show_course_message(action.message, action.code);
+            break;
+        case course_action::set_green:
+            emit changecolour(green);
             break;
         case course_action::set_red:
             emit changecolour(red);
             break;
         case course_action::set_white:
             emit changecolour(white);
+            break;
+        case course_action::raise:
+            handle(action.raised);
             break;
         case course_action::refuse:
             break;

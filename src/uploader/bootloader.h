@@ -104,10 +104,11 @@ public slots:
 private:
     void run_finished(int exit_code, QProcess::ExitStatus status);
     // Feeds one event to the course and carries out its actions, which it returns.
+    // `said` is what the tool said, for the events of its output.
     course_actions handle(course_event::kind_type kind, int code = 0,
-                          const QVector<tool_reaction> &output = {});
-    void tool_output(const QVector<tool_reaction> &reactions);
-    void apply_output(const QVector<tool_reaction> &reactions);
+                          const tool_event *said = nullptr);
+    void tool_output(const QVector<tool_event> &events);
+    void apply_output(const tool_event &said, bool lasting);
     void start_run(tool_run run);
     void show_course_message(course_message message, int code);
     void show(QString text, bool lasting);

@@ -25,28 +25,6 @@ private:
     int &m_depth;
 };
 
-course_event::kind_type event_of(const tool_reaction &reaction)
-{
-    switch (reaction.effect) {
-    case row_effect::port_list:
-        return course_event::tool_ports;
-    case row_effect::success:
-        return course_event::tool_success;
-    case row_effect::device_found:
-        return course_event::device_found;
-    case row_effect::warning:
-        return course_event::tool_warning;
-    case row_effect::message:
-        return course_event::tool_failure;
-    case row_effect::upload_starts:
-    case row_effect::verify_starts:
-    case row_effect::progress:
-    case row_effect::waiting:
-        break;
-    }
-    return course_event::tool_text;
-}
-
 } // namespace
 
 void bootloader::textready()
@@ -61,58 +39,32 @@ void bootloader::textready()
     tool_output(m_reader.read(chunk));
 }
 
-// The reactions are worked out for the whole read before any is applied:
-// applying them can stop the run (the window does so when the port list changes
-// its serial box), and the rest of the read is still offered to the course, which
+// The events are worked out for the whole read before any is handled: handling
+// them can stop the run (the window does so when the port list changes its
+// serial box), and the rest of the read is still offered to the course, which
 // then finds its run left.
-void bootloader::tool_output(const QVector<tool_reaction> &reactions)
+void bootloader::tool_output(const QVector<tool_event> &events)
 {
-    for (int first = 0; first < reactions.size();) {
-        int end = first + 1;
-        while (end < reactions.size() && reactions.at(end).row == reactions.at(first).row)
-            ++end;
-        const QVector<tool_reaction> row = reactions.mid(first, end - first);
-        const course_event::kind_type kind = event_of(row.first());
-        const course_actions actions = handle(kind, 0, row);
-        if (kind == course_event::tool_ports)
-            for (const course_action &action : actions)
-                if (action.kind == course_action::pass_tool_output)
-                    handle(course_event::ports_listed);
-        first = end;
-    }
+    for (const tool_event &said : events)
+        handle(said.kind, 0, &said);
 }
 
-void bootloader::apply_output(const QVector<tool_reaction> &reactions)
+void bootloader::apply_output(const tool_event &said, bool lasting)
 {
-    for (const tool_reaction &reaction : reactions) {
-        switch (reaction.kind) {
-        case tool_reaction::add_ports:
-            COMdevices += reaction.ports;
-            emit devicelist(COMdevices);
-            break;
-        case tool_reaction::show_text:
-            show(reaction.text, reaction.lasting);
-            break;
-        case tool_reaction::set_colour:
-            switch (reaction.colour) {
-            case status_colour::green:
-                emit changecolour(green);
-                break;
-            case status_colour::red:
-                emit changecolour(red);
-                break;
-            case status_colour::white:
-                emit changecolour(white);
-                break;
-            }
-            break;
-        case tool_reaction::device_found:
-            bootloader_version = reaction.version;
-            device_name = reaction.name;
-            show(detection_message(device_name, bootloader_version, filepath), false);
-            emit changecolour(white);
-            break;
-        }
+    switch (said.kind) {
+    case course_event::tool_ports:
+        COMdevices += said.ports;
+        emit devicelist(COMdevices);
+        break;
+    case course_event::device_found:
+        bootloader_version = said.version;
+        device_name = said.name;
+        show(detection_message(device_name, bootloader_version, filepath), false);
+        break;
+    default:
+        for (const QString &text : said.texts)
+            show(text, lasting);
+        break;
     }
 }
 

@@ -85,45 +85,28 @@ QString last_line_before_backspace(const QString &chunk)
     return head.mid(head.lastIndexOf(QLatin1Char('\n')) + 1);
 }
 
-// Collects the reactions of one row, each marked with the row.
-class row_reactions
+// The course event a row raises. Rows 3 to 6 tell no outcome: figures and phases.
+course_event::kind_type event_of(row_effect effect)
 {
-public:
-    row_reactions(const catalogue_row &row, QVector<tool_reaction> &list)
-        : m_row(row.number), m_effect(row.effect), m_list(list)
-    {}
-
-    void text(const QString &text) { add(tool_reaction::show_text).text = text; }
-    void message(const QString &text)
-    {
-        tool_reaction &r = add(tool_reaction::show_text);
-        r.text = text;
-        r.lasting = true;
+    switch (effect) {
+    case row_effect::port_list:
+        return course_event::tool_ports;
+    case row_effect::success:
+        return course_event::tool_success;
+    case row_effect::device_found:
+        return course_event::device_found;
+    case row_effect::warning:
+        return course_event::tool_warning;
+    case row_effect::message:
+        return course_event::tool_failure;
+    case row_effect::upload_starts:
+    case row_effect::verify_starts:
+    case row_effect::progress:
+    case row_effect::waiting:
+        break;
     }
-    void colour(status_colour colour) { add(tool_reaction::set_colour).colour = colour; }
-    void ports(const QStringList &ports) { add(tool_reaction::add_ports).ports = ports; }
-    void device(const QString &version, const QString &name)
-    {
-        tool_reaction &r = add(tool_reaction::device_found);
-        r.version = version;
-        r.name = name;
-    }
-
-private:
-    tool_reaction &add(tool_reaction::kind_type kind)
-    {
-        m_list.append(tool_reaction());
-        tool_reaction &r = m_list.last();
-        r.kind = kind;
-        r.row = m_row;
-        r.effect = m_effect;
-        return r;
-    }
-
-    int m_row;
-    row_effect m_effect;
-    QVector<tool_reaction> &m_list;
-};
+    return course_event::tool_text;
+}
 
 } // namespace
 
@@ -135,11 +118,11 @@ QString decode_tool_output(const QByteArray &bytes)
 
 namespace {
 
-// The reactions to `text`, of which everything before `from` was read before.
+// The events of `text`, of which everything before `from` was read before.
 // `kept_from` gets where the part that must wait for the next read begins.
-QVector<tool_reaction> interpret(const QString &text, int from, bool complete, int *kept_from)
+QVector<tool_event> interpret(const QString &text, int from, bool complete, int *kept_from)
 {
-    QVector<tool_reaction> reactions;
+    QVector<tool_event> events;
     for (const catalogue_row &row : tool_catalogue) {
         const occurrence found = find_row(row, text, from, complete);
         if (found.text == nullptr)
@@ -153,53 +136,52 @@ QVector<tool_reaction> interpret(const QString &text, int from, bool complete, i
         const auto figure = [&] {
             return last_line_before_backspace(text.mid(qMin(from, found.at)));
         };
-        row_reactions out(row, reactions);
+        tool_event event;
+        event.kind = event_of(row.effect);
+        event.row = row.number;
         switch (row.effect) {
-        case row_effect::port_list: {
-            QStringList ports;
+        case row_effect::port_list:
             for (const QString &field : fields_after(text, found)) {
-                if (field.isEmpty() || ports.size() == max_ports_per_chunk)
+                if (field.isEmpty() || event.ports.size() == max_ports_per_chunk)
                     break;
-                ports.append(field);
+                event.ports.append(field);
             }
-            // Sent even when empty: the window refills its serial box on every list.
-            out.ports(ports);
+            // Raised even when empty: the window refills its serial box on every list.
             break;
-        }
         case row_effect::success:
-            out.colour(status_colour::green);
-            out.text(QStringLiteral("Verify Progress 100%\r"));
-            out.text(QStringLiteral("Upload Complete!\n"));
+            event.texts << QStringLiteral("Verify Progress 100%\r")
+                        << QStringLiteral("Upload Complete!\n");
             break;
         case row_effect::upload_starts:
-            out.text(QStringLiteral("Upload Progress   0%\n"));
+            event.texts << QStringLiteral("Upload Progress   0%\n");
             break;
         case row_effect::verify_starts:
-            out.text(QStringLiteral("Upload Progress 100%\r"));
-            out.text(QStringLiteral("Upload complete, now verifying...\n"));
-            out.text(QStringLiteral("Verify Progress  0%\n"));
+            event.texts << QStringLiteral("Upload Progress 100%\r")
+                        << QStringLiteral("Upload complete, now verifying...\n")
+                        << QStringLiteral("Verify Progress  0%\n");
             break;
         case row_effect::progress:
             // The trailing "\r" makes the status box overwrite its top line.
-            out.text(figure() + QLatin1Char('\r'));
+            event.texts << figure() + QLatin1Char('\r');
             break;
         case row_effect::waiting:
-            out.text(QLatin1String(waiting_prompt) + figure() + QLatin1Char('\r'));
+            event.texts << QLatin1String(waiting_prompt) + figure() + QLatin1Char('\r');
             break;
         case row_effect::device_found: {
             // Port, version, name; the version may be missing, the name is the last field.
             const QStringList fields = fields_after(text, found);
-            out.device(fields.value(1), fields.last());
+            event.version = fields.value(1);
+            event.name = fields.last();
             break;
         }
         case row_effect::message:
         case row_effect::warning:
-            out.message(QLatin1String(row.message));
-            out.colour(status_colour::red);
+            event.texts << QLatin1String(row.message);
             break;
         }
+        events.append(event);
     }
-    return reactions;
+    return events;
 }
 
 // The length of the longest end of `text` that is the start of a text of the
@@ -226,31 +208,31 @@ int unfinished_text_length(const QString &text)
 
 } // namespace
 
-QVector<tool_reaction> interpret_chunk(const QString &chunk)
+QVector<tool_event> interpret_chunk(const QString &chunk)
 {
     int unused = static_cast<int>(chunk.size());
     return interpret(chunk, 0, true, &unused);
 }
 
-QVector<tool_reaction> tool_output_reader::read(const QString &chunk)
+QVector<tool_event> tool_output_reader::read(const QString &chunk)
 {
     const QString text = m_kept + chunk;
     const int size = static_cast<int>(text.size());
     int kept_from = size;
-    const QVector<tool_reaction> reactions =
+    const QVector<tool_event> events =
         interpret(text, static_cast<int>(m_kept.size()), false, &kept_from);
     kept_from = qMin(kept_from, size - unfinished_text_length(text));
     m_kept = text.mid(kept_from);
-    return reactions;
+    return events;
 }
 
-QVector<tool_reaction> tool_output_reader::finish()
+QVector<tool_event> tool_output_reader::finish()
 {
     const int size = static_cast<int>(m_kept.size());
     int unused = size;
-    const QVector<tool_reaction> reactions = interpret(m_kept, size, true, &unused);
+    const QVector<tool_event> events = interpret(m_kept, size, true, &unused);
     m_kept.clear();
-    return reactions;
+    return events;
 }
 
 QString detection_message(const QString &name, const QString &version, const QString &filepath)

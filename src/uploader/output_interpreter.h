@@ -1,38 +1,28 @@
 #pragma once
 
 #include "message_catalogue.h"
+#include "update_course.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-// Turns the uploader tool's output into what the program should do about it. Pure
-// functions of the text: no process and no QObject are needed, so a chunk can be
-// fed straight in. The controller applies the result with its signals.
+// Turns the uploader tool's output into the events of the update's course.
+// Pure functions of the text: no process and no QObject are needed, so a chunk
+// can be fed straight in. What the events do to the status box (its colour above
+// all) is the course's to decide; the controller applies it.
 
-// The outcome colours of the status box; the controller maps them to its QColors.
-enum class status_colour { green, red, white };
-
-struct tool_reaction
+// One row of the message table that fired: the course event it raises, with what
+// the user is to read and what the controller keeps.
+struct tool_event
 {
-    enum kind_type {
-        add_ports,    // append `ports` to the known ports, then send the whole list
-        show_text,    // send `text` to the status box
-        set_colour,   // send `colour` to the status box
-        device_found, // store `version` and `name` and report them; the course hands over to the
-                      // flash run
-    };
-
-    kind_type kind = show_text;
-    int row = 0;                             // the catalogue row that fired, 1 to 23
-    row_effect effect = row_effect::message; // and what kind of row it is
-    QStringList ports;
-    QString text;
-    // A message the user must be able to read: no later figure overwrites it.
-    bool lasting = false;
-    status_colour colour = status_colour::white;
-    QString version;
+    // tool_text, tool_ports, tool_warning, tool_failure, tool_success or device_found.
+    course_event::kind_type kind = course_event::tool_text;
+    int row = 0;       // the table's row, 1 to 23
+    QStringList texts; // for the status box, in this order
+    QStringList ports; // tool_ports: to be appended to the known ports
+    QString version;   // device_found: the bootloader's version and the device's name
     QString name;
 };
 
@@ -41,8 +31,8 @@ struct tool_reaction
 QString decode_tool_output(const QByteArray &bytes);
 
 // Every catalogue row is tested on the chunk alone, in row order, each firing at
-// most once; the reactions come back in the order they must be applied.
-QVector<tool_reaction> interpret_chunk(const QString &chunk);
+// most once; the events come back in that order, one per row that fired.
+QVector<tool_event> interpret_chunk(const QString &chunk);
 
 // The tool's output of one run, read after read. A pipe may split a text
 // anywhere, so the end of a read that could still be the start of a text is kept
@@ -53,9 +43,9 @@ QVector<tool_reaction> interpret_chunk(const QString &chunk);
 class tool_output_reader
 {
 public:
-    QVector<tool_reaction> read(const QString &chunk);
+    QVector<tool_event> read(const QString &chunk);
     // The tool has ended: an unfinished port list or detection line is complete.
-    QVector<tool_reaction> finish();
+    QVector<tool_event> finish();
     // A new run: nothing of the previous one is kept.
     void reset() { m_kept.clear(); }
 

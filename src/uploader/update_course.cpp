@@ -20,7 +20,8 @@ public:
     course_step result() const { return m_step; }
 
     void act(course_action::kind_type kind) { add(kind); }
-    void pass() { add(course_action::pass_tool_output); }
+    void pass(bool lasting) { add(course_action::pass_tool_output).lasting = lasting; }
+    void raise(course_event::kind_type kind) { add(course_action::raise).raised = kind; }
     void message(course_message message)
     {
         course_action &a = add(course_action::show_message);
@@ -127,6 +128,35 @@ course_message process_error_message(course_event::kind_type kind)
     }
 }
 
+// What the tool said, on the box's colour for it. The port list line goes to
+// the port box, which may change the port as it takes it; only then is the list
+// handled.
+void show_tool_output(step_builder &step, course_event::kind_type kind)
+{
+    switch (kind) {
+    case course_event::tool_success:
+        step.act(course_action::set_green);
+        step.pass(false);
+        break;
+    case course_event::tool_warning:
+    case course_event::tool_failure:
+        step.pass(true);
+        step.act(course_action::set_red);
+        break;
+    case course_event::device_found:
+        step.pass(false);
+        step.act(course_action::set_white);
+        break;
+    case course_event::tool_ports:
+        step.pass(false);
+        step.raise(course_event::ports_listed);
+        break;
+    default:
+        step.pass(false);
+        break;
+    }
+}
+
 // A text of the tool's, by the run that wrote it and how far the update is.
 void tool_said(step_builder &step, course_event::kind_type kind)
 {
@@ -135,7 +165,7 @@ void tool_said(step_builder &step, course_event::kind_type kind)
         // The port list run serves no update: its texts show as they are, but it
         // finds no device to flash.
         if (kind != course_event::device_found)
-            step.pass();
+            show_tool_output(step, kind);
         return;
     }
     // Only a port list run refills the port box.
@@ -149,7 +179,7 @@ void tool_said(step_builder &step, course_event::kind_type kind)
     case update_stage::failed:
         // The tool may still report success after a failure line of the same run.
         if (kind == course_event::tool_success) {
-            step.pass();
+            show_tool_output(step, kind);
             step.settle(update_stage::complete);
         }
         return;
@@ -160,21 +190,21 @@ void tool_said(step_builder &step, course_event::kind_type kind)
     switch (kind) {
     case course_event::tool_text:
     case course_event::tool_warning:
-        step.pass();
+        show_tool_output(step, kind);
         break;
     case course_event::tool_failure:
-        step.pass();
+        show_tool_output(step, kind);
         step.settle(update_stage::failed);
         break;
     case course_event::tool_success:
-        step.pass();
+        show_tool_output(step, kind);
         step.settle(update_stage::complete);
         break;
     case course_event::device_found:
         // Only the waiting run's detection line leads to writing.
         if (s.run != tool_run::waiting)
             break;
-        step.pass();
+        show_tool_output(step, kind);
         step.leave();
         step.start_later(tool_run::flashing);
         break;

@@ -19,7 +19,8 @@
 // | port list overdue       | the same, on the port as it is  | -                                 | -                          |
 // | port changed            | stop what runs, silently        | stop; red "Update stopped: ..."   | stop, silently             |
 // | tool text               | show                            | show                              | nothing                    |
-// | port list line          | port-list run: to the window    | the same; update run: nothing     | the same                   |
+// | port list line          | port-list run: to the window,   | the same; update run: nothing     | the same                   |
+// |                         | then ports listed               |                                   |                            |
 // | tool warning            | show (red)                      | show (red); the update goes on    | nothing                    |
 // | tool failure            | show (red)                      | show (red); failed                | nothing                    |
 // | tool success            | show (green)                    | show (green); complete            | after a failure: green     |
@@ -32,6 +33,10 @@
 // | stop overdue            | red "...has not stopped..."     | the same; failed                  | as with no update          |
 // | closing                 | stop, silently                  | stop, silently                    | stop, silently             |
 // clang-format on
+//
+// The colour of the status box is decided here and nowhere else, with the words
+// it goes with: red after a message, green before the success lines, white after
+// the detection line and when an update opens.
 //
 // Events of a run that was stopped or left (none, or handing over) change
 // nothing. A stop asked for inside one of the tool's own notifications waits for
@@ -88,7 +93,7 @@ struct course_event
         update_pressed,
         ports_wanted,    // list the ports: at start-up, or the user opened the port box
         devices_changed, // a serial device came or went
-        ports_listed,    // a port list line has been handed to the window
+        ports_listed,    // the port box has taken a port list line (the course raises it)
         ports_overdue,   // Update has waited long enough for a port list
         port_changed,
         tool_text,    // a text that tells no outcome (a figure, a phase)
@@ -133,10 +138,13 @@ struct course_action
         stop_at_exit,     // the program ends: kill the process and wait for it
         start_run,        // start `run` on the process
         ask_safe_point,   // call back with a safe_point event from the event loop
-        pass_tool_output, // apply the tool's reactions to this event (text, colour, ports)
+        pass_tool_output, // what the tool said: its texts to the box (`lasting` or not), its
+                          // ports to the port box, the device's version and name kept
         show_message,     // show `message` (with `code`) as a lasting line
+        set_green,
         set_red,
         set_white,
+        raise,  // feed `raised` to the course, once the actions before it are done
         refuse, // the press started nothing
     };
 
@@ -144,6 +152,9 @@ struct course_action
     tool_run run = tool_run::none;
     course_message message = course_message::already_running;
     int code = 0; // the event's
+    // A message the user must be able to read: no later figure overwrites it.
+    bool lasting = false;
+    course_event::kind_type raised = course_event::ports_listed;
 };
 
 struct course_actions

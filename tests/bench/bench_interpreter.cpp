@@ -1,5 +1,5 @@
 // The interpreter's cost for one chunk of tool output, from the bytes read off the
-// pipe to the list of reactions, for the kinds of chunk the tool really sends.
+// pipe to the list of course events, for the kinds of chunk the tool really sends.
 //
 //   bench_interpreter [SAMPLE_MS]   each of the five samples of a chunk runs for at
 //                                   least SAMPLE_MS (default 60); prints a Markdown
@@ -62,13 +62,13 @@ QVector<chunk_case> chunk_cases()
 int rows_fired(const QByteArray &bytes)
 {
     QSet<int> fired;
-    for (const tool_reaction &r : interpret_chunk(decode_tool_output(bytes)))
-        fired.insert(r.row);
+    for (const tool_event &e : interpret_chunk(decode_tool_output(bytes)))
+        fired.insert(e.row);
     return fired.size();
 }
 
 // Read by nobody, so that the compiler cannot drop the calls whose result it keeps.
-volatile std::size_t reactions_seen = 0;
+volatile std::size_t events_seen = 0;
 
 // Microseconds per chunk over one sample: whole batches until `sample_ms` is reached,
 // the batch doubling so that reading the clock costs nothing next to the work.
@@ -79,9 +79,8 @@ double sample_us(const QByteArray &bytes, qint64 sample_ms)
     qint64 done = 0;
     for (qint64 batch = 1; clock.elapsed() < sample_ms; batch *= 2) {
         for (qint64 i = 0; i < batch; ++i)
-            reactions_seen =
-                reactions_seen +
-                static_cast<std::size_t>(interpret_chunk(decode_tool_output(bytes)).size());
+            events_seen = events_seen + static_cast<std::size_t>(
+                                            interpret_chunk(decode_tool_output(bytes)).size());
         done += batch;
     }
     return clock.nsecsElapsed() / 1000.0 / done;

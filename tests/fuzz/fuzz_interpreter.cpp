@@ -20,35 +20,30 @@ bool has_line_end(const QString &text)
     return text.contains('\r') || text.contains('\n');
 }
 
-void check(const QVector<tool_reaction> &reactions)
+void check(const QVector<tool_event> &events)
 {
     int last_row = 0;
-    QVector<bool> seen(24, false);
-    for (const tool_reaction &r : reactions) {
-        require(r.row >= 1 && r.row <= 23);
-        // Rows come in order, each as one block: a row fires at most once per chunk.
-        require(r.row >= last_row);
-        if (r.row != last_row) {
-            require(!seen[r.row]);
-            seen[r.row] = true;
-        }
-        last_row = r.row;
+    for (const tool_event &e : events) {
+        require(e.row >= 1 && e.row <= 23);
+        // Rows come in order: a row fires at most once per chunk.
+        require(e.row > last_row);
+        last_row = e.row;
 
-        switch (r.kind) {
-        case tool_reaction::add_ports:
-            require(r.row == 1);
-            require(r.ports.size() <= 255);
-            for (const QString &port : r.ports)
+        switch (e.kind) {
+        case course_event::tool_ports:
+            require(e.row == 1 && e.texts.isEmpty());
+            require(e.ports.size() <= 255);
+            for (const QString &port : e.ports)
                 require(!port.isEmpty() && !port.contains(':') && !has_line_end(port));
             break;
-        case tool_reaction::device_found:
-            require(r.row == 7);
-            require(!has_line_end(r.version) && !has_line_end(r.name));
+        case course_event::device_found:
+            require(e.row == 7 && e.texts.isEmpty());
+            require(!has_line_end(e.version) && !has_line_end(e.name));
             break;
-        case tool_reaction::show_text:
-            require(!r.text.isEmpty());
-            break;
-        case tool_reaction::set_colour:
+        default:
+            require(!e.texts.isEmpty());
+            for (const QString &text : e.texts)
+                require(!text.isEmpty());
             break;
         }
     }

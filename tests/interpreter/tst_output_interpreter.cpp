@@ -10,59 +10,72 @@ namespace {
 // As the status box's lasting line: the message and a blank line.
 const QString comm_message = QString(tool_messages::communication) + "\n\n";
 
-// One line per reaction, "row kind value", so that a whole chunk's outcome
-// compares as one list and a mismatch shows what happened.
-QStringList describe(const QVector<tool_reaction> &reactions)
+const char *kind_name(course_event::kind_type kind)
 {
-    static const char *const colours[] = {"green", "red", "white"};
+    switch (kind) {
+    case course_event::tool_ports:
+        return "ports";
+    case course_event::tool_warning:
+        return "warning";
+    case course_event::tool_failure:
+        return "failure";
+    case course_event::tool_success:
+        return "success";
+    case course_event::device_found:
+        return "device";
+    case course_event::tool_text:
+        return "text";
+    default:
+        break;
+    }
+    return "not_a_tool_event";
+}
+
+// One line per text of each event, "row kind text", and one for the ports or the
+// device, so that a whole chunk's outcome compares as one list and a mismatch
+// shows what happened.
+QStringList describe(const QVector<tool_event> &events)
+{
     QStringList out;
-    for (const tool_reaction &r : reactions) {
-        const QString row = QString::number(r.row);
-        switch (r.kind) {
-        case tool_reaction::add_ports:
-            out << row + " ports " + r.ports.join(',');
-            break;
-        case tool_reaction::show_text:
-            out << row + " text " + r.text;
-            break;
-        case tool_reaction::set_colour:
-            out << row + " colour " + colours[static_cast<int>(r.colour)];
-            break;
-        case tool_reaction::device_found:
-            out << row + " device " + r.version + '|' + r.name;
-            break;
-        }
+    for (const tool_event &e : events) {
+        const QString head = QString::number(e.row) + ' ' + kind_name(e.kind) + ' ';
+        if (e.kind == course_event::tool_ports)
+            out << head + e.ports.join(',');
+        if (e.kind == course_event::device_found)
+            out << head + e.version + '|' + e.name;
+        for (const QString &text : e.texts)
+            out << head + text;
     }
     return out;
 }
 
-// What a chunk holding nothing but `text` of catalogue row `row` must do; a
-// message as typed for the tests, not the table's own.
-QStringList alone(const catalogue_row &row, const QString &text)
+// What a chunk holding nothing but `text` of the table's row `row` must raise.
+QStringList alone(int row, const QString &text)
 {
-    const QString n = QString::number(row.number);
-    switch (row.effect) {
-    case row_effect::port_list:
+    const QString n = QString::number(row);
+    switch (row) {
+    case 1:
         return {n + " ports "};
-    case row_effect::success:
-        return {n + " colour green", n + " text Verify Progress 100%\r",
-                n + " text Upload Complete!\n"};
-    case row_effect::upload_starts:
+    case 2:
+        return {n + " success Verify Progress 100%\r", n + " success Upload Complete!\n"};
+    case 3:
         return {n + " text Upload Progress   0%\n"};
-    case row_effect::verify_starts:
+    case 4:
         return {n + " text Upload Progress 100%\r", n + " text Upload complete, now verifying...\n",
                 n + " text Verify Progress  0%\n"};
-    case row_effect::progress:
+    case 5:
         return {n + " text " + text + '\r'};
-    case row_effect::waiting:
+    case 6:
         return {n + " text Please cycle power to the device" + text + '\r'};
-    case row_effect::device_found:
+    case 7:
         return {n + " device |"};
-    case row_effect::message:
-    case row_effect::warning:
-        return {n + " text " + tool_messages::of_row(row.number) + "\n\n", n + " colour red"};
+    case 8:  // the debug record cannot be made,
+    case 16: // or written,
+    case 19: // the file holds more than the device: the update goes on
+        return {n + " warning " + tool_messages::of_row(row) + "\n\n"};
+    default:
+        return {n + " failure " + tool_messages::of_row(row) + "\n\n"};
     }
-    return {};
 }
 
 QString swap_case(QString text)
@@ -123,7 +136,7 @@ void output_interpreter_test::every_text_fires_its_own_row_alone_data()
         for (const char *text : row.texts)
             if (text != nullptr)
                 QTest::addRow("row%d \"%s\"", row.number, text)
-                    << QString::fromLatin1(text) << alone(row, QString::fromLatin1(text));
+                    << QString::fromLatin1(text) << alone(row.number, QString::fromLatin1(text));
 }
 
 void output_interpreter_test::every_text_fires_its_own_row_alone()
@@ -159,21 +172,18 @@ void output_interpreter_test::chunks_data()
     QTest::newRow("unknown_line") << "Hello there\r\n" << QStringList();
     QTest::newRow("success_then_timeout")
         << "Reset send successful!\r\nTimeout!\r\n"
-        << QStringList{"2 colour green", "2 text Verify Progress 100%\r",
-                       "2 text Upload Complete!\n", "20 text " + comm, "20 colour red"};
+        << QStringList{"2 success Verify Progress 100%\r", "2 success Upload Complete!\n",
+                       "20 failure " + comm};
     QTest::newRow("rows_in_row_order_not_text_order")
         << "Incorrect usage:\r\nCan not open comport\r\n"
-        << QStringList{"11 text This serial port is unusable. Please check that the serial port "
+        << QStringList{"11 failure This serial port is unusable. Please check that the serial port "
                        "isn't being used by another program, and is installed correctly.\n\n",
-                       "11 colour red",
-                       "14 text Command line tool incompatible with this helper program. Please "
-                       "reinstall the latest upload program and try again!\n\n",
-                       "14 colour red"};
+                       "14 failure Command line tool incompatible with this helper program. Please "
+                       "reinstall the latest upload program and try again!\n\n"};
     QTest::newRow("row_once_however_often")
         << "Timeout!\r\nno stx char!\r\nTimeout!\r\nFlash Read fail!\r\n"
-        << QStringList{"20 text " + comm, "20 colour red"};
-    QTest::newRow("text_inside_longer_line")
-        << "xxTimeout!yy" << QStringList{"20 text " + comm, "20 colour red"};
+        << QStringList{"20 failure " + comm};
+    QTest::newRow("text_inside_longer_line") << "xxTimeout!yy" << QStringList{"20 failure " + comm};
 
     QTest::newRow("ports_without_line_end") << "COM Numbers are:3:7" << QStringList{"1 ports 3,7"};
     QTest::newRow("ports_crlf") << "COM Numbers are:3:7\r\n" << QStringList{"1 ports 3,7"};
@@ -183,9 +193,8 @@ void output_interpreter_test::chunks_data()
                                                << QStringList{"1 ports 3"};
     QTest::newRow("ports_colon_line_before_marker") << "Scanning: done\r\nCOM Numbers are:3:7\r\n"
                                                     << QStringList{"1 ports 3,7"};
-    QTest::newRow("ports_line_then_error")
-        << "COM Numbers are:12\nchecksum error: 5\n"
-        << QStringList{"1 ports 12", "20 text " + comm, "20 colour red"};
+    QTest::newRow("ports_line_then_error") << "COM Numbers are:12\nchecksum error: 5\n"
+                                           << QStringList{"1 ports 12", "20 failure " + comm};
     QStringList many;
     for (int i = 1; i <= 300; ++i)
         many << QString::number(i);
@@ -253,20 +262,17 @@ void output_interpreter_test::reads_split_anywhere_act_once()
     const QStringList whole{"1 ports 3,4", "7 device 2A|Unit", "3", "5", "4", "2", "20"};
     for (int split = 0; split <= transcript.size(); ++split) {
         tool_output_reader reader;
-        QVector<tool_reaction> reactions = reader.read(transcript.left(split));
-        reactions += reader.read(transcript.mid(split));
-        reactions += reader.finish();
+        QVector<tool_event> events = reader.read(transcript.left(split));
+        events += reader.read(transcript.mid(split));
+        events += reader.finish();
         QStringList rows;
-        int last_row = 0;
-        for (const tool_reaction &r : reactions) {
-            QString row = QString::number(r.row);
-            if (r.kind == tool_reaction::add_ports)
-                row += " ports " + r.ports.join(',');
-            if (r.kind == tool_reaction::device_found)
-                row += " device " + r.version + '|' + r.name;
-            if (r.row != last_row)
-                rows << row;
-            last_row = r.row;
+        for (const tool_event &e : events) {
+            QString row = QString::number(e.row);
+            if (e.kind == course_event::tool_ports)
+                row += " ports " + e.ports.join(',');
+            if (e.kind == course_event::device_found)
+                row += " device " + e.version + '|' + e.name;
+            rows << row;
         }
         QStringList expected = whole;
         std::sort(expected.begin(), expected.end());

@@ -23,9 +23,14 @@
 //     (a killed tool runs until its end comes back), and the program's own stop
 //     of a tool reports nothing, neither its last output nor its end;
 //   - a killed tool that has not ended when the bound runs out is said on red,
-//     an update under way with it ends red, and nothing starts on its end.
+//     an update under way with it ends red, and nothing starts on its end;
+//   - green comes before the success lines, red after a message of the tool's
+//     (which no figure may overwrite), white after the detection line;
+//   - a port list that the port box has taken is handled as listed, and then only
+//     the start of an update that waited for it changes the box.
 // The world around the course is simulated: a process that runs what the course
-// started until it ends or is stopped, and a status box.
+// started until it ends or is stopped, and a status box whose colour only the
+// course's actions set.
 
 namespace {
 
@@ -207,20 +212,6 @@ private:
             }
         }
 
-        // The port list line refills the port box, which hands the controller each
-        // new current entry, and then the list is handled.
-        if (f.kind == course_event::tool_ports && passed) {
-            bool nested_changed = false, r = false, p = false;
-            apply(w, course_event::port_changed, 0, true, &nested_changed, &r, &p);
-            if (nested_changed)
-                fail("the refill of the port box changed the status box");
-            const said last_before_list = w.last;
-            apply(w, course_event::ports_listed, 0, true, &nested_changed, &r, &p);
-            // Only the waiting update's start turns the box white again.
-            if (nested_changed && !(w.box == colour::white && w.stage == world::under_way &&
-                                    w.last == last_before_list))
-                fail("a handled port list changed the box other than for a waiting update");
-        }
         if (f.kind == course_event::tool_ports && passed && source.run != tool_run::port_list)
             fail("only a port list run's line refills the port box");
 
@@ -400,6 +391,9 @@ private:
         e.in_notification = in_notification;
         const course_step step = next_step(w.course, e);
         w.course = step.state;
+        bool shown = false;        // the tool's words, in this step
+        bool ports_shown = false;  // its port list, taken by the port box
+        bool ports_listed = false; // and then handled
         for (const course_action &a : step.actions) {
             switch (a.kind) {
             case course_action::stop_tool:
@@ -445,7 +439,27 @@ private:
                 break;
             case course_action::pass_tool_output:
                 *passed = true;
+                shown = true;
+                if ((kind == course_event::tool_warning || kind == course_event::tool_failure) &&
+                    !a.lasting)
+                    fail("a message of the tool's may be overwritten by a figure");
                 pass(w, kind, changed);
+                if (kind == course_event::tool_ports) {
+                    // The port box hands the controller each new current entry as
+                    // it takes the list.
+                    ports_shown = true;
+                    bool refill_changed = false, r = false, p = false;
+                    apply(w, course_event::port_changed, 0, true, &refill_changed, &r, &p);
+                    if (refill_changed)
+                        fail("the refill of the port box changed the status box");
+                }
+                break;
+            case course_action::set_green:
+                *changed = true;
+                w.box = colour::green;
+                // The box is green before "Upload Complete!" is read.
+                if (kind == course_event::tool_success && shown)
+                    fail("the success lines came before green");
                 break;
             case course_action::show_message:
                 *changed = true;
@@ -455,43 +469,58 @@ private:
             case course_action::set_red:
                 *changed = true;
                 w.box = colour::red;
+                if ((kind == course_event::tool_warning || kind == course_event::tool_failure) &&
+                    !shown)
+                    fail("red came before the tool's message");
                 break;
             case course_action::set_white:
                 *changed = true;
                 w.box = colour::white;
+                if (kind == course_event::device_found && !shown)
+                    fail("white came before the detection line");
                 break;
+            case course_action::raise: {
+                if (a.raised != course_event::ports_listed || !ports_shown)
+                    fail("the course raised an event other than a port list taken");
+                ports_listed = true;
+                bool list_changed = false, r = false, p = false;
+                const said last_before_list = w.last;
+                apply(w, a.raised, 0, in_notification, &list_changed, &r, &p);
+                // Only the waiting update's start turns the box white again.
+                if (list_changed && !(w.box == colour::white && w.stage == world::under_way &&
+                                      w.last == last_before_list))
+                    fail("a handled port list changed the box other than for a waiting update");
+                break;
+            }
             case course_action::refuse:
                 *refused = true;
                 break;
             }
         }
+        // An Update that waits for the ports goes on once the port box has them.
+        if (ports_shown && !ports_listed)
+            fail("a port list taken by the port box was not handled");
     }
 
-    // What the tool's own reactions do to the box, as the interpreter makes them.
+    // What the tool's words do to the box; its colour is the course's actions' alone.
     static void pass(world &w, course_event::kind_type kind, bool *changed)
     {
         switch (kind) {
         case course_event::tool_text:
+        case course_event::device_found:
             *changed = true;
             break;
         case course_event::tool_warning:
             *changed = true;
             w.last = said::tool_warning;
-            w.box = colour::red;
             break;
         case course_event::tool_failure:
             *changed = true;
             w.last = said::tool_failure;
-            w.box = colour::red;
             break;
         case course_event::tool_success:
             *changed = true;
             w.last = said::tool_success;
-            w.box = colour::green;
-            break;
-        case course_event::device_found:
-            *changed = true;
-            w.box = colour::white;
             break;
         default:
             break; // the port list goes to the port box
