@@ -1,6 +1,7 @@
 #include "message_catalogue.h"
 #include "output_interpreter.h"
 #include "tool_messages.h"
+#include "tool_texts.h"
 
 #include <QSet>
 #include <QtTest>
@@ -104,39 +105,32 @@ private slots:
     void unfinished_line_is_bounded();
 };
 
+// The table holds the tool's texts row by row as typed for the tests, and nothing else.
 void output_interpreter_test::catalogue_shape()
 {
-    int texts = 0;
-    QSet<QString> messages;
+    QVector<tool_text> in_table;
     for (std::size_t i = 0; i < tool_catalogue.size(); ++i) {
         const catalogue_row &row = tool_catalogue[i];
         QCOMPARE(row.number, static_cast<int>(i) + 1);
-        QCOMPARE(row.message != nullptr,
-                 row.effect == row_effect::message || row.effect == row_effect::warning);
         for (const char *text : row.texts)
-            texts += text != nullptr;
-        if (row.message) {
-            QVERIFY2(QByteArray(row.message).endsWith("\n\n"), row.message);
-            messages.insert(QString::fromLatin1(row.message));
-        }
+            if (text != nullptr)
+                in_table.append({row.number, QString::fromLatin1(text)});
     }
-    QCOMPARE(tool_catalogue.size(), std::size_t(23));
-    QCOMPARE(texts, 59);
-    QCOMPARE(messages.size(), 14);
-    for (int row : {10, 22})
-        QVERIFY(QByteArray(tool_catalogue[row - 1].message)
-                    .endsWith(QByteArray("from ") + maker_web_address + "!\n\n"));
+    const QVector<tool_text> typed = tool_texts_by_row();
+    QCOMPARE(typed.size(), 59);
+    QCOMPARE(in_table.size(), typed.size());
+    for (int i = 0; i < typed.size(); ++i) {
+        QCOMPARE(in_table.at(i).row, typed.at(i).row);
+        QCOMPARE(in_table.at(i).text, typed.at(i).text);
+    }
 }
 
 void output_interpreter_test::every_text_fires_its_own_row_alone_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
-    for (const catalogue_row &row : tool_catalogue)
-        for (const char *text : row.texts)
-            if (text != nullptr)
-                QTest::addRow("row%d \"%s\"", row.number, text)
-                    << QString::fromLatin1(text) << alone(row.number, QString::fromLatin1(text));
+    for (const tool_text &t : tool_texts_by_row())
+        QTest::addRow("row%d \"%s\"", t.row, qPrintable(t.text)) << t.text << alone(t.row, t.text);
 }
 
 void output_interpreter_test::every_text_fires_its_own_row_alone()
@@ -149,11 +143,9 @@ void output_interpreter_test::every_text_fires_its_own_row_alone()
 void output_interpreter_test::letter_case_variant_fires_nothing_data()
 {
     QTest::addColumn<QString>("text");
-    for (const catalogue_row &row : tool_catalogue)
-        for (const char *text : row.texts)
-            if (text != nullptr && swap_case(QString::fromLatin1(text)) != QLatin1String(text))
-                QTest::addRow("row%d \"%s\"", row.number, text)
-                    << swap_case(QString::fromLatin1(text));
+    for (const tool_text &t : tool_texts_by_row())
+        if (swap_case(t.text) != t.text)
+            QTest::addRow("row%d \"%s\"", t.row, qPrintable(t.text)) << swap_case(t.text);
 }
 
 void output_interpreter_test::letter_case_variant_fires_nothing()
