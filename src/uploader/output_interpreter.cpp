@@ -85,29 +85,6 @@ QString last_line_before_backspace(const QString &chunk)
     return head.mid(head.lastIndexOf(QLatin1Char('\n')) + 1);
 }
 
-// The course event a row raises. Rows 3 to 6 tell no outcome: figures and phases.
-course_event::kind_type event_of(row_effect effect)
-{
-    switch (effect) {
-    case row_effect::port_list:
-        return course_event::tool_ports;
-    case row_effect::success:
-        return course_event::tool_success;
-    case row_effect::device_found:
-        return course_event::device_found;
-    case row_effect::warning:
-        return course_event::tool_warning;
-    case row_effect::message:
-        return course_event::tool_failure;
-    case row_effect::upload_starts:
-    case row_effect::verify_starts:
-    case row_effect::progress:
-    case row_effect::waiting:
-        break;
-    }
-    return course_event::tool_text;
-}
-
 } // namespace
 
 QString decode_tool_output(const QByteArray &bytes)
@@ -136,11 +113,12 @@ QVector<tool_event> interpret(const QString &text, int from, bool complete, int 
         const auto figure = [&] {
             return last_line_before_backspace(text.mid(qMin(from, found.at)));
         };
+        // Rows 3 to 6 tell no outcome: figures and phases, the default tool_text.
         tool_event event;
-        event.kind = event_of(row.effect);
         event.row = row.number;
         switch (row.effect) {
         case row_effect::port_list:
+            event.kind = course_event::tool_ports;
             for (const QString &field : fields_after(text, found)) {
                 if (field.isEmpty() || event.ports.size() == max_ports_per_chunk)
                     break;
@@ -149,6 +127,7 @@ QVector<tool_event> interpret(const QString &text, int from, bool complete, int 
             // Raised even when empty: the window refills its serial box on every list.
             break;
         case row_effect::success:
+            event.kind = course_event::tool_success;
             event.texts << QStringLiteral("Verify Progress 100%\r")
                         << QStringLiteral("Upload Complete!\n");
             break;
@@ -168,6 +147,7 @@ QVector<tool_event> interpret(const QString &text, int from, bool complete, int 
             event.texts << QLatin1String(waiting_prompt) + figure() + QLatin1Char('\r');
             break;
         case row_effect::device_found: {
+            event.kind = course_event::device_found;
             // Port, version, name; the version may be missing, the name is the last field.
             const QStringList fields = fields_after(text, found);
             event.version = fields.value(1);
@@ -175,7 +155,11 @@ QVector<tool_event> interpret(const QString &text, int from, bool complete, int 
             break;
         }
         case row_effect::message:
+            event.kind = course_event::tool_failure;
+            event.texts << QLatin1String(row.message);
+            break;
         case row_effect::warning:
+            event.kind = course_event::tool_warning;
             event.texts << QLatin1String(row.message);
             break;
         }

@@ -11,24 +11,17 @@ namespace {
 // As the status box's lasting line: the message and a blank line.
 const QString comm_message = QString(tool_messages::communication) + "\n\n";
 
-const char *kind_name(course_event::kind_type kind)
+const QPair<course_event::kind_type, const char *> kind_names[] = {
+    {course_event::tool_text, "text"},       {course_event::tool_ports, "ports"},
+    {course_event::tool_warning, "warning"}, {course_event::tool_failure, "failure"},
+    {course_event::tool_success, "success"}, {course_event::device_found, "device"},
+};
+
+QString kind_name(course_event::kind_type kind)
 {
-    switch (kind) {
-    case course_event::tool_ports:
-        return "ports";
-    case course_event::tool_warning:
-        return "warning";
-    case course_event::tool_failure:
-        return "failure";
-    case course_event::tool_success:
-        return "success";
-    case course_event::device_found:
-        return "device";
-    case course_event::tool_text:
-        return "text";
-    default:
-        break;
-    }
+    for (const auto &name : kind_names)
+        if (name.first == kind)
+            return name.second;
     return "not_a_tool_event";
 }
 
