@@ -76,7 +76,7 @@ QStringList take_file_drag(QDropEvent *event)
 
 MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *parent)
     : QMainWindow(parent), request_attention([](QWidget &window) { QApplication::alert(&window); }),
-      ui(new Ui::MainWindow), controller(controller), status_timer(status_timer)
+      ui(new Ui::MainWindow), controller(controller), status_timer(status_timer), notices(*this)
 {
     // The form connects the on_... slots by name at its end, so they come before
     // every connection below.
@@ -193,11 +193,13 @@ void MainWindow::update_device_box(QStringList list)
 void MainWindow::change_Status_textbox_color(QColor color)
 {
     status_box::set_background(*ui->Status_textbox, color);
+    notices.colour_sent();
 }
 
 void MainWindow::insert_text(QString statusstring)
 {
     text_queue.append(status_box::entries(statusstring));
+    notices.text_sent(statusstring);
 }
 
 void MainWindow::update_text_now()
@@ -285,6 +287,11 @@ void MainWindow::dropEvent(QDropEvent *event)
 void MainWindow::show_update_phase(update_phase phase)
 {
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(phase)));
+    // The prompt that the Update press is about to queue, said with the start.
+    notices.phase_changed(phase, phase == update_phase::running
+                                     ? tr(phase_words(phase)) + QLatin1String(". ") +
+                                           QString::fromLatin1(cycle_power_prompt)
+                                     : tr(phase_words(phase)));
     const bool over = phase == update_phase::succeeded || phase == update_phase::failed;
     if (over && !isActiveWindow() && request_attention)
         request_attention(*this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "spoken_notice.h"
 #include "update_phase.h"
 
 #include <QColor>
@@ -75,4 +76,5 @@ private:
     QStringList text_queue;
     bootloader &controller;
     QTimer &status_timer;
+    update_notices notices;
 };
