@@ -97,6 +97,8 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     connect(&controller, SIGNAL(update_phase_changed(update_phase)), this,
             SLOT(show_update_phase(update_phase)));
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(update_phase::idle)));
+    speak_chosen_entry(*ui->serial_combobox, *ui->label_3);
+    speak_chosen_entry(*ui->Firmware_combobox, *ui->label_4);
     setAcceptDrops(true);
 
     setFixedSize(window_width, window_height);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spoken_notice.h"
+#include "screen_reader.h"
 #include "update_phase.h"
 
 #include <QColor>

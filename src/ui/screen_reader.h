@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <QWidget>
 
+class QComboBox;
+class QLabel;
+
 // Tells a screen reader something without taking the focus from where the user
 // left it: how an update stands once it has started and once it has ended.
 //
@@ -51,3 +54,10 @@ private:
     QStringList since_colour;
     QString explanation;
 };
+
+// Makes a screen reader say a box's chosen entry along with its caption when the
+// box gets the focus: the caption's accessible name becomes the caption and the
+// entry ("Select Serial Port: COM4"). Orca names a combo box by the label that
+// labels it and would read the value from the entry selected in its list or from
+// its text, neither of which Qt 5.15 and 6.4 hand it; the caption it does read.
+void speak_chosen_entry(QComboBox &box, QLabel &caption);

@@ -1,9 +1,12 @@
-#include "spoken_notice.h"
+#include "screen_reader.h"
 
 #include "status_text.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
 
 #ifdef Q_OS_WIN
 #include <oleauto.h>
@@ -60,7 +63,42 @@ void raise_uia_notification(QWidget &widget, const QString &text)
 }
 #endif
 
+// Names the caption anew as its box gets the focus: the box is refilled in ways
+// that no signal of it tells (under a signal blocker).
+class caption_namer : public QObject
+{
+public:
+    caption_namer(QComboBox &box, QLabel &caption) : QObject(&box), box(box), caption(caption) {}
+
+    void name()
+    {
+        const QString entry = box.currentText();
+        caption.setAccessibleName(entry.isEmpty() ? caption.text()
+                                                  : caption.text() + QLatin1Char(' ') + entry);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == &box && event->type() == QEvent::FocusIn)
+            name();
+        return false;
+    }
+
+private:
+    QComboBox &box;
+    QLabel &caption;
+};
+
 } // namespace
+
+void speak_chosen_entry(QComboBox &box, QLabel &caption)
+{
+    auto *namer = new caption_namer(box, caption);
+    box.installEventFilter(namer);
+    QObject::connect(&box, &QComboBox::currentTextChanged, namer, &caption_namer::name);
+    namer->name();
+}
 
 spoken_notice::spoken_notice(QWidget *parent) : QWidget(parent)
 {
