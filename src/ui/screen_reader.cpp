@@ -130,7 +130,11 @@ void update_notices::text_sent(const QString &text)
 {
     for (const QString &entry : status_text::entries(text)) {
         const QString words = entry.simplified();
-        if (!status_text::is_progress(entry) && !words.isEmpty())
+        // A progress line is opened with its first figure, "Upload Progress 0%",
+        // and then rewritten; every progress line ends in its figure, and no message
+        // does.
+        if (!status_text::is_progress(entry) && !words.isEmpty() &&
+            !words.endsWith(QLatin1Char('%')))
             since_colour << words;
     }
 }
