@@ -55,6 +55,22 @@ ensure_windows_qt() {
         return 0
     fi
 
+    # One build at a time: a second script started meanwhile would wipe the work
+    # folder of the first and share a half-built Qt. It waits here for the lock and
+    # then finds the cache complete. The lock file stays beside the cache, so that
+    # the lock is never taken on a file that another script has just removed.
+    mkdir -p "$root"
+    exec 8>"$root/qt5-mingw64-$key.lock"
+    if ! flock -n 8; then
+        echo "Windows Qt: another script is building it; waiting for it to finish"
+        flock 8
+    fi
+    if [ -f "$WINDOWS_QT_PREFIX/.complete" ]; then
+        exec 8>&-
+        echo "Windows Qt: cached in $WINDOWS_QT_PREFIX"
+        return 0
+    fi
+
     echo "Windows Qt: building qtbase $version for mingw-w64 into $WINDOWS_QT_PREFIX (about 20 minutes)"
     local work="$root/work-$key"
     rm -rf "$work" "$WINDOWS_QT_PREFIX"
@@ -77,4 +93,5 @@ ensure_windows_qt() {
     )
     touch "$WINDOWS_QT_PREFIX/.complete"
     rm -rf "$work"
+    exec 8>&-
 }

@@ -6,8 +6,11 @@
 #include "port_box.h"
 #include "status_box.h"
 #include "ui_mainwindow.h"
+#include "update_report.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -16,7 +19,11 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
-#include <QSignalBlocker>
+#include <QMenu>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -24,8 +31,6 @@ namespace {
 const char firmware_pattern[] = "*.hex";
 const char working_directory[] = "./";
 const int status_interval_ms = 400;
-const int window_width = 565;
-const int window_height = 269;
 
 // The Load File entry reads "Load File...."; any entry holding this opens the dialog.
 const char load_file_marker[] = "Load File...";
@@ -35,9 +40,12 @@ const char dialog_filters[] =
 const char dialog_selected_filter[] = "Firmware Files (*.hex)";
 
 const char no_flash_file[] = "No flash file specified yet!";
-const char cycle_power_prompt[] = "Please cycle power to the device....";
 // Keeps the earlier runs' text well below the new run's first lines.
 const int update_separator_lines = 14;
+const char copy_details_entry[] = QT_TRANSLATE_NOOP("MainWindow", "Copy &Details");
+// The status box's lines the report keeps, the newest: a long wait for the
+// device shows a new figure every tick.
+const int reported_lines = 500;
 
 // The status box's accessible description: the outcome in words, for those who
 // cannot tell the box's colour.
@@ -96,12 +104,23 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     connect(ui->serial_combobox, &port_box::opening, &controller, &bootloader::list_ports);
     connect(&controller, SIGNAL(update_phase_changed(update_phase)), this,
             SLOT(show_update_phase(update_phase)));
+    connect(&controller, &bootloader::update_opens, this, &MainWindow::set_apart_for_update);
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(update_phase::idle)));
     speak_chosen_entry(*ui->serial_combobox, *ui->label_3);
     speak_chosen_entry(*ui->Firmware_combobox, *ui->label_4);
+    ui->Status_textbox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->Status_textbox, &QWidget::customContextMenuRequested, this,
+            &MainWindow::open_status_menu);
+    // The menu key opens it on every platform; Shift+F10, the other key for it on
+    // Windows, does not on X11. Opened at the text cursor, as for the menu key.
+    auto *menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), ui->Status_textbox);
+    menu_key->setContext(Qt::WidgetShortcut);
+    connect(menu_key, &QShortcut::activated, this,
+            [this] { open_status_menu(ui->Status_textbox->cursorRect().center()); });
     setAcceptDrops(true);
 
-    setFixedSize(window_width, window_height);
+    // The form's size, fixed: the boxes are placed for it and for no other.
+    setFixedSize(size());
     fit_caption_fonts();
     fill_firmware_box();
 
@@ -110,6 +129,7 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     status_timer.start();
 
     controller.list_ports();
+    controller.watch_devices();
 }
 
 MainWindow::~MainWindow()
@@ -173,23 +193,22 @@ void MainWindow::update_device_box(QStringList list)
 {
     for (QString &entry : list)
         entry.prepend(QLatin1String("COM"));
-    QComboBox *box = ui->serial_combobox;
-    // A port the user had chosen stays chosen while the tool still lists it; the
-    // controller then needs to hear nothing, and nothing is stopped.
-    const int kept = static_cast<int>(list.indexOf(box->currentText()));
-    if (box->currentIndex() >= 0 && kept >= 0) {
-        const QSignalBlocker quiet(box);
-        box->clear();
+    port_box *box = ui->serial_combobox;
+    if (box->count() == 0) {
+        // The first fill: the first entry becomes current by itself, then the last.
         box->addItems(list);
-        box->setCurrentIndex(kept);
+        if (!list.isEmpty())
+            box->setCurrentIndex(box->count() - 1);
         return;
     }
-    box->clear();
-    box->addItems(list);
-    // On an empty box Qt 6 announces index -1 once more, which Qt 5 does not; the
-    // clear() above has already handed the controller the empty port.
-    if (!list.isEmpty())
-        box->setCurrentIndex(box->count() - 1);
+    // A port the user had chosen stays chosen while the tool still lists it; the
+    // controller then hears nothing, and nothing is stopped. Otherwise the last
+    // port listed becomes the choice, and the box's own signal tells the controller.
+    const int kept = static_cast<int>(list.indexOf(box->currentText()));
+    box->set_entries(list, kept >= 0 ? kept : static_cast<int>(list.size()) - 1);
+    // An emptied box has no entry to announce; the controller gets the empty port.
+    if (list.isEmpty())
+        on_serial_combobox_currentIndexChanged(-1);
 }
 
 void MainWindow::change_Status_textbox_color(QColor color)
@@ -206,7 +225,15 @@ void MainWindow::insert_text(QString statusstring)
 
 void MainWindow::update_text_now()
 {
+    if (text_queue.isEmpty())
+        return;
     status_box::show_next(text_queue, *ui->Status_textbox);
+    // The entry shown is the box's top line now.
+    shown_lines.append(ui->Status_textbox->document()->firstBlock().text());
+    if (shown_lines.size() > reported_lines) {
+        shown_lines.removeFirst();
+        ++shown_left_out;
+    }
 }
 
 void MainWindow::on_Update_button_pressed()
@@ -219,14 +246,19 @@ void MainWindow::on_Update_button_pressed()
         return;
     }
 
-    // An update already under way goes on untouched; the controller says so.
-    if (!controller.start_update())
-        return;
+    // An update already under way goes on untouched; the controller says so. An
+    // accepted one opens from the controller (set_apart_for_update, the prompt).
+    controller.start_update();
+}
+
+void MainWindow::set_apart_for_update()
+{
     // Lines still queued belong to the previous run.
     text_queue.clear();
+    shown_lines.clear();
+    shown_left_out = 0;
     status_box::write_at_top(*ui->Status_textbox,
                              QString(update_separator_lines, QLatin1Char('\n')));
-    insert_text(QString::fromLatin1(cycle_power_prompt));
 }
 
 void MainWindow::on_Firmware_combobox_currentIndexChanged(int index)
@@ -288,12 +320,9 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::show_update_phase(update_phase phase)
 {
+    this->phase = phase;
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(phase)));
-    // The prompt that the Update press is about to queue, said with the start.
-    notices.phase_changed(phase, phase == update_phase::running
-                                     ? tr(phase_words(phase)) + QLatin1String(". ") +
-                                           QString::fromLatin1(cycle_power_prompt)
-                                     : tr(phase_words(phase)));
+    notices.phase_changed(phase, tr(phase_words(phase)));
     const bool over = phase == update_phase::succeeded || phase == update_phase::failed;
     if (over && !isActiveWindow() && request_attention)
         request_attention(*this);
@@ -306,4 +335,39 @@ void MainWindow::on_serial_combobox_currentIndexChanged(int index)
     // A run under way talks to the old port; it ends here and is not resumed.
     controller.stop_for_new_port();
     controller.select_port(entry);
+}
+
+void MainWindow::open_status_menu(const QPoint &pos)
+{
+    // Where the system also turns Shift+F10 into a menu request, the second
+    // request finds the first menu open.
+    if (QApplication::activePopupWidget() != nullptr)
+        return;
+    QTextEdit *box = ui->Status_textbox;
+    // A scroll area reports the position in its viewport; Qt's own entries take
+    // it in the document, to find a link under it.
+    const QPoint scrolled(box->horizontalScrollBar()->value(), box->verticalScrollBar()->value());
+    QMenu *menu = box->createStandardContextMenu(pos + scrolled);
+    menu->addSeparator();
+    QAction *details = menu->addAction(tr(copy_details_entry));
+    connect(details, &QAction::triggered, this, &MainWindow::copy_details);
+    // Opened without a loop of its own (exec()), so that what the tool and the
+    // status timer do while the menu is open does not run nested in this slot.
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(box->viewport()->mapToGlobal(pos));
+}
+
+void MainWindow::copy_details()
+{
+    report_facts facts = controller.details();
+    facts.shown_lines = shown_lines;
+    facts.shown_left_out = shown_left_out;
+    const QColor colour = ui->Status_textbox->palette().color(QPalette::Base);
+    const QString name = colour == controller.green   ? QStringLiteral("green")
+                         : colour == controller.red   ? QStringLiteral("red")
+                         : colour == controller.white ? QStringLiteral("white")
+                                                      : colour.name();
+    facts.colour =
+        name + QLatin1String(" (") + QLatin1String(phase_words(phase)) + QLatin1Char(')');
+    QGuiApplication::clipboard()->setText(write_report(facts));
 }

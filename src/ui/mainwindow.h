@@ -13,6 +13,7 @@
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
+class QPoint;
 class QTimer;
 class bootloader;
 
@@ -64,6 +65,13 @@ private slots:
     // After the slots above, whose order is their index. Says in words how far the
     // update has come, and asks for attention at its end.
     void show_update_phase(update_phase phase);
+    // An update opens: the queue is dropped and fourteen empty lines go straight
+    // into the box, so that the new run's text stands apart from the old.
+    void set_apart_for_update();
+    // The status box's context menu: Qt's own entries, then Copy Details, which
+    // puts the report for the maker's support on the clipboard.
+    void open_status_menu(const QPoint &pos);
+    void copy_details();
 
 private:
     void fit_caption_fonts();
@@ -74,6 +82,10 @@ private:
 
     Ui::MainWindow *ui;
     QStringList text_queue;
+    // What the status box has shown since the update started, for Copy Details.
+    QStringList shown_lines;
+    int shown_left_out = 0;
+    update_phase phase = update_phase::idle;
     bootloader &controller;
     QTimer &status_timer;
     update_notices notices;

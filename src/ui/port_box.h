@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QStringList>
 
 // The serial port box. It says when its list is about to open (a click, Alt+Down,
 // F4), so that the window can have the ports listed anew: a cable plugged in
@@ -16,6 +17,13 @@ public:
         emit opening();
         QComboBox::showPopup();
     }
+
+    // Brings the entries to `entries` and makes `current` the current one, quietly:
+    // the caller tells whoever needs to hear of a new choice. The entries still
+    // listed stay where they are, so an open list keeps the entry the user has
+    // highlighted (a rebuilt one would forget it, and the next Down would start
+    // from the top); if that entry has gone, the current one is highlighted.
+    void set_entries(const QStringList &entries, int current);
 
 signals:
     void opening();

@@ -134,8 +134,13 @@ void update_notices::text_sent(const QString &text)
         // and then rewritten; every progress line ends in its figure, and no message
         // does.
         if (!status_text::is_progress(entry) && !words.isEmpty() &&
-            !words.endsWith(QLatin1Char('%')))
+            !words.endsWith(QLatin1Char('%'))) {
             since_colour << words;
+            if (!opening.isEmpty()) {
+                notice->say(opening + QLatin1String(". ") + words);
+                opening.clear();
+            }
+        }
     }
 }
 
@@ -154,12 +159,14 @@ void update_notices::phase_changed(update_phase phase, const QString &words)
         // What was sent before belongs to the runs before.
         since_colour.clear();
         explanation.clear();
-        notice->say(words);
+        opening = words;
         return;
     case update_phase::succeeded:
+        opening.clear();
         notice->say(words);
         return;
     case update_phase::failed:
+        opening.clear();
         notice->say(explanation.isEmpty() ? words : words + QLatin1String(". ") + explanation);
         return;
     }

@@ -45,14 +45,17 @@ public:
     // before are what explains the latest colour.
     void text_sent(const QString &text);
     void colour_sent();
-    // `words` say the phase ("Update failed"); for an update under way, with what
-    // the user is to do.
+    // `words` say the phase ("Update failed"). An update under way is told with
+    // what the user is to do, the first text sent after it opened: the controller
+    // reports the phase before it sends the power-cycle prompt.
     void phase_changed(update_phase phase, const QString &words);
 
 private:
     spoken_notice *notice;
     QStringList since_colour;
     QString explanation;
+    // The words of an update that has opened, until its first text comes.
+    QString opening;
 };
 
 // Makes a screen reader say a box's chosen entry along with its caption when the

@@ -16,8 +16,8 @@ namespace status_box {
 
 // How many lines the box keeps, the newest; older ones leave from the bottom. A
 // line here is a paragraph of the box's document (a QTextDocument block), so a
-// line that wraps still counts once and an empty one counts too. A successful
-// update writes 21, so this is about the last 47 updates.
+// line that wraps still counts once and an empty one counts too. How many updates
+// that holds depends on how many lines each writes (the README counts a successful one).
 const int kept_lines = 1000;
 
 // The queue entries for a text sent to the box.

@@ -28,6 +28,8 @@ bool held_by_debugger(qint64 pid)
 
 namespace {
 
+const char cycle_power_prompt[] = "Please cycle power to the device....";
+
 update_phase phase_of(update_stage stage)
 {
     switch (stage) {
@@ -41,6 +43,32 @@ update_phase phase_of(update_stage stage)
         break;
     }
     return update_phase::idle;
+}
+
+// Why the program stopped a run, in the report's words.
+QString stop_reason(course_event::kind_type cause)
+{
+    switch (cause) {
+    case course_event::update_pressed:
+        return QStringLiteral("Update was pressed; a new update starts");
+    case course_event::ports_wanted:
+        return QStringLiteral("the ports are listed anew");
+    case course_event::devices_changed:
+        return QStringLiteral("a serial device came or went; the ports are listed anew");
+    case course_event::ports_listed:
+        return QStringLiteral("the ports were listed; the update that waited for them starts");
+    case course_event::ports_overdue:
+        return QStringLiteral("Update waited long enough for the port list; the update starts");
+    case course_event::port_changed:
+        return QStringLiteral("the port chosen in the port box changed");
+    case course_event::device_found:
+        return QStringLiteral("the device was found; the writing run takes over");
+    case course_event::closing:
+        return QStringLiteral("the program was closed");
+    default:
+        break;
+    }
+    return QStringLiteral("the update was over (event %1)").arg(int(cause));
 }
 
 } // namespace
@@ -74,6 +102,10 @@ bootloader::bootloader()
             process.kill();
     });
 #endif
+    m_stop_watch.setSingleShot(true);
+    connect(&m_stop_watch, &QTimer::timeout, this, [this] { handle(course_event::stop_overdue); });
+    connect(&port_watcher, &port_watch::changed, this,
+            [this] { handle(course_event::devices_changed); });
     m_port_list_wait.setSingleShot(true);
     connect(&m_port_list_wait, &QTimer::timeout, this,
             [this] { handle(course_event::ports_overdue); });
@@ -84,7 +116,7 @@ bootloader::~bootloader()
     // The tool may still be running at shutdown. Cut its notifications first, so
     // that nothing from the dying process reaches slots of a half-destroyed
     // controller, then stop it, so that QProcess is not destroyed while its
-    // child runs.
+    // child runs. The one stop that waits: the window is gone by now.
     disconnect(&process, nullptr, this, nullptr);
     handle(course_event::closing);
 }
@@ -94,14 +126,22 @@ void bootloader::list_ports()
     handle(course_event::ports_wanted);
 }
 
+void bootloader::watch_devices()
+{
+    port_watcher.start(device_folder);
+}
+
 bool bootloader::start_update()
 {
     const course_actions actions = handle(course_event::update_pressed);
     for (const course_action &action : actions)
         if (action.kind == course_action::refuse)
             return false;
-    // The box starts afresh below the window's separator.
-    m_top_lasting = false;
+    emit update_opens();
+    // The box starts afresh below the separator. Sent through show(), the prompt
+    // becomes the top line that no message holds: whatever lasting message ended
+    // the update before, the first waiting figure takes the prompt's place.
+    show(QString::fromLatin1(cycle_power_prompt), false);
     if (m_course.update_waits_for_ports)
         m_port_list_wait.start(port_list_wait_ms);
     return true;
@@ -147,12 +187,23 @@ course_actions bootloader::handle(course_event::kind_type kind, int code,
     event.in_notification = m_notifications > 0;
     const course_step step = next_step(m_course, event);
     const update_stage before = m_course.update;
+    if (step.state.stop_due && !m_course.stop_due)
+        m_stop_cause = kind;
     // The state first: the actions can bring nested events (a stop delivers the
     // tool's end, a port list refills the port box), which must see it.
     m_course = step.state;
     for (const course_action &action : step.actions) {
         switch (action.kind) {
         case course_action::stop_tool:
+            m_runs.run_ended(run_record::stopped, 0,
+                             stop_reason(kind == course_event::safe_point ? m_stop_cause : kind));
+            kill_tool(process);
+            break;
+        case course_action::watch_stop:
+            m_stop_watch.start(stop_wait_ms);
+            break;
+        case course_action::stop_at_exit:
+            m_stop_watch.stop();
             process.close();
             break;
         case course_action::start_run:
@@ -214,6 +265,7 @@ void bootloader::start_run(tool_run run)
     const UINT error_mode = SetErrorMode(0);
     SetErrorMode(error_mode | SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS);
 #endif
+    m_runs.run_started(run, program, arguments);
     process.start(program, arguments, QIODevice::ReadWrite);
 #ifdef Q_OS_WIN
     SetErrorMode(error_mode);

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "output_interpreter.h"
+#include "port_watch.h"
+#include "run_log.h"
 #include "update_course.h"
 #include "update_phase.h"
+#include "update_report.h"
 
 #include <QColor>
 #include <QObject>
@@ -10,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+
+#include <functional>
 
 // The controller between the window and the uploader tool "./fwld.exe": it owns
 // the one tool process, holds what goes onto the tool's command line, keeps what
@@ -42,14 +47,30 @@ public:
     // How long Update waits for a port list still being read before it goes on
     // without it.
     int port_list_wait_ms = 10000;
+    // How long a stopped tool has to end before the box says it has not, and
+    // what was to start instead is dropped.
+    int stop_wait_ms = 10000;
+    // How a stop ends the tool: QProcess::kill, which returns at once; the end
+    // comes back through the event loop. A test puts in one that the tool survives.
+    std::function<void(QProcess &)> kill_tool = [](QProcess &tool) { tool.kill(); };
+    // Where serial devices appear on Linux; a test points it at a folder of its own.
+    QString device_folder = QStringLiteral("/dev");
+    // Says when serial devices have come or gone (see watch_devices()).
+    port_watch port_watcher;
 
     // The port-list run: "-t", started from the event loop. Each list replaces
     // the ports known before. While an update is under way it does nothing.
     void list_ports();
+    // From now on, a serial device that comes or goes has the ports listed anew, as
+    // if the user had opened the port box; during an update, once it is over. Needs
+    // the application object.
+    void watch_devices();
     // The update run: waits for the bootloader on `comport`, then turns the box
     // white. While an update is under way it starts nothing, says so and returns
     // false. During a port-list run it waits for the list, so that it runs on the
     // port then chosen. Whatever is left of an update that is over makes way.
+    // An accepted update opens here and nowhere else: update_opens, then the
+    // prompt to cycle power, which no earlier message holds on top.
     bool start_update();
     // Takes the port number from a serial box entry such as "COM7".
     void select_port(QString entry);
@@ -58,6 +79,9 @@ public:
     void stop_for_new_port();
     // An update has been accepted and has not ended yet.
     bool update_running() const { return update_under_way(m_course); }
+    // The runs of the current or last update and the port list before it, with
+    // the program, machine and firmware, for the report support reads.
+    report_facts details() const;
 
 signals:
     void devicelist(QStringList COMdevices);
@@ -66,6 +90,9 @@ signals:
     // Sent on each change: running when an update starts, succeeded or failed when
     // it is over.
     void update_phase_changed(update_phase phase);
+    // An update has been accepted: what is still queued for the box belongs to the
+    // runs before, and the box sets them apart. The prompt follows at once.
+    void update_opens();
 
 public slots:
     void filepathupdate(QString text);
@@ -87,6 +114,7 @@ private:
 
     course_state m_course;
     QTimer m_port_list_wait;
+    QTimer m_stop_watch;
     // Windows: ends a tool that a crash handler holds.
     QTimer m_crash_watch;
     // Nesting depth of the tool process's notifications being handled.
@@ -94,4 +122,7 @@ private:
     // The last line sent must stay readable: no progress figure overwrites it.
     bool m_top_lasting = false;
     tool_output_reader m_reader;
+    run_log m_runs;
+    // Why a stop that waits for the event loop was asked for.
+    course_event::kind_type m_stop_cause = course_event::closing;
 };

@@ -52,7 +52,9 @@ course_event::kind_type event_of(const tool_reaction &reaction)
 void bootloader::textready()
 {
     const notification_scope scope(m_notifications);
-    const QString chunk = decode_tool_output(process.readAllStandardOutput());
+    const QByteArray bytes = process.readAllStandardOutput();
+    m_runs.output(bytes);
+    const QString chunk = decode_tool_output(bytes);
     // What a run we stopped or left still had in the pipe means nothing now.
     if (m_course.run == tool_run::none)
         return;
@@ -120,11 +122,15 @@ void bootloader::run_finished(int exit_code, QProcess::ExitStatus status)
     // The tool's last line may lack its line end.
     if (m_course.run != tool_run::none)
         tool_output(m_reader.finish());
+    m_runs.run_ended(status == QProcess::CrashExit ? run_record::crashed : run_record::exited,
+                     exit_code);
     // A crash is reported as a process error as well; whichever comes first counts.
     if (status == QProcess::CrashExit)
         handle(course_event::crashed, QProcess::Crashed);
     else
         handle(course_event::run_ended, exit_code);
+    // Whatever ran, the process is free now: a start that waited for it can go.
+    handle(course_event::tool_gone);
 }
 
 void bootloader::errorslot(QProcess::ProcessError errors)
@@ -132,9 +138,13 @@ void bootloader::errorslot(QProcess::ProcessError errors)
     const notification_scope scope(m_notifications);
     switch (errors) {
     case QProcess::FailedToStart:
+        m_runs.run_ended(run_record::failed_to_start, 0, process.errorString());
         handle(course_event::failed_to_start, errors);
+        // No end follows a failed start.
+        handle(course_event::tool_gone);
         break;
     case QProcess::Crashed:
+        m_runs.run_ended(run_record::crashed);
         handle(course_event::crashed, errors);
         break;
     default:
@@ -150,6 +160,8 @@ void bootloader::show_course_message(course_message message, int code)
         "Update stopped: the serial port was changed. Press Update to try again.";
     const char stopped_early[] = "The upload tool stopped before the update was complete "
                                  "(exit code %1). Please try again.";
+    const char stop_overdue[] = "The upload tool has not stopped after %1 seconds. Please "
+                                "check the cable and press Update to try again.";
     switch (message) {
     case course_message::already_running:
         show(QString::fromLatin1(already_running), true);
@@ -159,6 +171,9 @@ void bootloader::show_course_message(course_message message, int code)
         break;
     case course_message::stopped_early:
         show(QString::fromLatin1(stopped_early).arg(code), true);
+        break;
+    case course_message::stop_overdue:
+        show(QString::fromLatin1(stop_overdue).arg(qMax(1, stop_wait_ms / 1000)), true);
         break;
     case course_message::crashed:
     case course_message::process_error:
@@ -186,4 +201,17 @@ void bootloader::show(QString text, bool lasting)
     if (!status_text::keeps_top(text))
         m_top_lasting = lasting;
     emit textreadysig(text);
+}
+
+report_facts bootloader::details() const
+{
+    const QVector<run_record> runs = m_runs.report_runs();
+    // The file as the writing run was given it; before one, the file chosen.
+    QString firmware = filepath;
+    for (const run_record &record : runs) {
+        const int flag = static_cast<int>(record.arguments.indexOf(QStringLiteral("-f")));
+        if (record.run == tool_run::flashing && flag >= 0)
+            firmware = record.arguments.value(flag + 1);
+    }
+    return gather_facts(program, firmware, runs);
 }

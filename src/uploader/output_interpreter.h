@@ -20,7 +20,8 @@ struct tool_reaction
         add_ports,    // append `ports` to the known ports, then send the whole list
         show_text,    // send `text` to the status box
         set_colour,   // send `colour` to the status box
-        device_found, // store `version` and `name`, report them and start the flash run
+        device_found, // store `version` and `name` and report them; the course hands over to the
+                      // flash run
     };
 
     kind_type kind = show_text;

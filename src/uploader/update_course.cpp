@@ -34,7 +34,7 @@ public:
     void leave()
     {
         course_state &s = state();
-        const bool running = s.run != tool_run::none || s.stop_due;
+        const bool running = s.run != tool_run::none || s.stop_due || s.tool_alive;
         s.run = tool_run::none;
         s.start_due = tool_run::none;
         if (!running)
@@ -44,18 +44,39 @@ public:
             ask_safe_point();
         } else {
             s.stop_due = false;
-            add(course_action::stop_tool);
+            stop_now();
         }
     }
 
-    // Only from the event loop.
-    void start_now(tool_run run) { add(course_action::start_run).run = run; }
+    // Kills a tool still alive, once: its end comes back as tool_gone.
+    void stop_now()
+    {
+        course_state &s = state();
+        if (!s.tool_alive || s.stop_sent)
+            return;
+        s.stop_sent = true;
+        add(course_action::stop_tool);
+        add(course_action::watch_stop);
+    }
 
-    // Every start waits for the event loop.
+    // Only from the event loop, on a process that is free.
+    void start_now(tool_run run)
+    {
+        course_state &s = state();
+        s.run = run;
+        s.start_due = tool_run::none;
+        s.tool_alive = true;
+        if (run == tool_run::port_list)
+            s.ports_after_update = false;
+        add(course_action::start_run).run = run;
+    }
+
+    // Every start waits for the event loop, and for the old tool's end.
     void start_later(tool_run run)
     {
         state().start_due = run;
-        ask_safe_point();
+        if (!state().tool_alive)
+            ask_safe_point();
     }
 
     void ask_safe_point()
@@ -162,6 +183,16 @@ void tool_said(step_builder &step, course_event::kind_type kind)
     }
 }
 
+// Lists the ports, unless a list is being read already or an update needs the tool.
+void list_ports(step_builder &step)
+{
+    const course_state &s = step.state();
+    if (update_under_way(s) || s.run == tool_run::port_list || s.start_due == tool_run::port_list)
+        return;
+    step.leave();
+    step.start_later(tool_run::port_list);
+}
+
 // The run has ended by itself: its exit, a crash, a failed start.
 void run_gone(step_builder &step, const course_event &event)
 {
@@ -219,11 +250,16 @@ course_step next_step(const course_state &state, const course_event &event)
         break;
 
     case course_event::ports_wanted:
-        if (update_under_way(s) || s.run == tool_run::port_list ||
-            s.start_due == tool_run::port_list)
-            break;
-        step.leave();
-        step.start_later(tool_run::port_list);
+        list_ports(step);
+        break;
+
+    case course_event::devices_changed:
+        // Nothing may come between the tool and the device during an update, and
+        // the user did not ask: the list waits until the update is over.
+        if (update_under_way(s))
+            s.ports_after_update = true;
+        else
+            list_ports(step);
         break;
 
     case course_event::ports_listed:
@@ -281,26 +317,50 @@ course_step next_step(const course_state &state, const course_event &event)
     case course_event::safe_point:
         s.safe_point_asked = false;
         if (s.stop_due) {
-            // A start waits for the next turn of the event loop: what the stop
-            // delivers of the old run must not find the new one as `run`.
             s.stop_due = false;
             s.run = tool_run::none;
-            step.act(course_action::stop_tool);
-            if (s.start_due != tool_run::none)
-                step.ask_safe_point();
-        } else if (s.start_due != tool_run::none) {
-            s.run = s.start_due;
-            s.start_due = tool_run::none;
-            step.start_now(s.run);
+            step.stop_now();
         }
+        // A killed tool's end comes back first: what it still delivers must not
+        // find the new run as `run`.
+        if (s.start_due != tool_run::none && !s.tool_alive)
+            step.start_now(s.start_due);
+        break;
+
+    case course_event::tool_gone:
+        s.tool_alive = false;
+        s.stop_sent = false;
+        s.run = tool_run::none;
+        if (s.start_due != tool_run::none)
+            step.ask_safe_point();
+        break;
+
+    case course_event::stop_overdue:
+        if (!s.stop_sent || !s.tool_alive)
+            break;
+        // The tool hangs on (a serial driver that does not let go): nothing can
+        // start on the process, and the user must know why nothing happens. A
+        // device change still lists the ports once the tool has gone (below).
+        s.stop_sent = false;
+        s.start_due = tool_run::none;
+        s.update_waits_for_ports = false;
+        step.message(course_message::stop_overdue);
+        step.act(course_action::set_red);
+        if (update_under_way(s))
+            step.settle(update_stage::failed);
         break;
 
     case course_event::closing:
         // Whatever the state says, no tool outlives the program. The update stays
         // as it was: there is nobody left to tell.
         s = course_state{tool_run::none, s.update};
-        step.act(course_action::stop_tool);
+        step.act(course_action::stop_at_exit);
         break;
     }
+    // A run that outlives its update's outcome may still turn a failure green, so
+    // the ports wait for its end too.
+    // The wish stands until a list starts: a press of Update may take its place first.
+    if (s.ports_after_update && !update_under_way(s) && !is_update_run(s.run))
+        list_ports(step);
     return step.result();
 }

@@ -13,11 +13,13 @@
 // | Update pressed          | stop what runs; start waiting   | "An update is already running!"   | as with no update          |
 // |   ... during a port list| start waiting once it is handled| (the same)                        |                            |
 // | ports wanted            | stop what runs; start port list | nothing                           | as with no update          |
+// | devices changed         | as ports wanted, unless a list  | list once the update and its run  | as with no update          |
+// |                         | is being read already           | are over                          |                            |
 // | port list handled       | the waiting run, if Update came | -                                 | -                          |
 // | port list overdue       | the same, on the port as it is  | -                                 | -                          |
 // | port changed            | stop what runs, silently        | stop; red "Update stopped: ..."   | stop, silently             |
 // | tool text               | show                            | show                              | nothing                    |
-// | port list line          | to the window (port-list run)   | nothing                           | nothing                    |
+// | port list line          | port-list run: to the window    | the same; update run: nothing     | the same                   |
 // | tool warning            | show (red)                      | show (red); the update goes on    | nothing                    |
 // | tool failure            | show (red)                      | show (red); failed                | nothing                    |
 // | tool success            | show (green)                    | show (green); complete            | after a failure: green     |
@@ -26,6 +28,8 @@
 // | crash / failed start    | "Error occured: " + kind        | the same, red; failed             | nothing                    |
 // | other process error     | "Error occured: " + kind        | the same, red; failed             | nothing                    |
 // | event loop (safe point) | the stop and start that waited  | (the same)                        | (the same)                 |
+// | the tool has ended      | the start that waited for it    | (the same)                        | (the same)                 |
+// | stop overdue            | red "...has not stopped..."     | the same; failed                  | as with no update          |
 // | closing                 | stop, silently                  | stop, silently                    | stop, silently             |
 // clang-format on
 //
@@ -34,6 +38,12 @@
 // the event loop, and so does every start: Qt does not expect its process to be
 // stopped or started from inside its own notifications, and a start that fails
 // at once must not be reported before the caller has shown what the run is for.
+//
+// A stop never waits for the tool: it kills it and the tool's end comes back
+// through the event loop (on Windows a tool stuck in a serial driver ends only
+// when the driver lets go, and a wait would freeze the window). A start waits for
+// the old tool's end; one that has not come within the controller's bound is said
+// on red ("stop overdue"), and what was to start is dropped.
 
 // Which run the tool process is performing, as far as the controller still cares.
 enum class tool_run {
@@ -62,15 +72,24 @@ struct course_state
     bool stop_due = false;
     tool_run start_due = tool_run::none;
     bool safe_point_asked = false;
+    // The process was started and its end has not come back yet: nothing else
+    // can start on it.
+    bool tool_alive = false;
+    // It has been killed and the bound on its end is running.
+    bool stop_sent = false;
+    // A serial device came or went during an update: the ports are listed once the
+    // update and its run are over (until a port list starts).
+    bool ports_after_update = false;
 };
 
 struct course_event
 {
     enum kind_type {
         update_pressed,
-        ports_wanted,  // list the ports: at start-up, or the user opened the port box
-        ports_listed,  // a port list line has been handed to the window
-        ports_overdue, // Update has waited long enough for a port list
+        ports_wanted,    // list the ports: at start-up, or the user opened the port box
+        devices_changed, // a serial device came or went
+        ports_listed,    // a port list line has been handed to the window
+        ports_overdue,   // Update has waited long enough for a port list
         port_changed,
         tool_text,    // a text that tells no outcome (a figure, a phase)
         tool_ports,   // the port list line
@@ -82,7 +101,9 @@ struct course_event
         crashed,
         failed_to_start,
         other_process_error,
-        safe_point, // the event loop has come back
+        safe_point,   // the event loop has come back
+        tool_gone,    // the process has ended (after its run's end, or a failed start)
+        stop_overdue, // a killed tool has not ended within the bound
         closing,
     };
 
@@ -101,12 +122,15 @@ enum class course_message {
     crashed,         // "Error occured: " and "Crashed!"
     failed_to_start, // "Error occured: " and "Failed to start!"
     process_error,   // "Error occured: " and the error's text
+    stop_overdue,    // "The upload tool has not stopped after 10 seconds. ..."
 };
 
 struct course_action
 {
     enum kind_type {
-        stop_tool,        // stop the process by force; its end reports nothing
+        stop_tool,        // kill the process, without waiting; its end reports nothing
+        watch_stop,       // start the bound on the killed tool's end (stop_overdue)
+        stop_at_exit,     // the program ends: kill the process and wait for it
         start_run,        // start `run` on the process
         ask_safe_point,   // call back with a safe_point event from the event loop
         pass_tool_output, // apply the tool's reactions to this event (text, colour, ports)

@@ -1,8 +1,10 @@
 // Resident memory of the program while its tool floods standard error, which the
 // program never shows: the real window and controller, the fake tool writing
-// MEGABYTES MB to standard error and nothing to standard output.
+// MEGABYTES MB to standard error and nothing to standard output. With "stdout",
+// the same lines go to standard output, which the program reads, interprets and
+// keeps the first and last bytes of for Copy Details.
 //
-//   bench_stderr_flood [MEGABYTES]   (default 300) prints a table of one row
+//   bench_stderr_flood [MEGABYTES [stdout]]   (default 300) prints a table of one row
 #include "bootloader.h"
 #include "mainwindow.h"
 #include "resident_memory.h"
@@ -17,6 +19,7 @@
 int main(int argc, char **argv)
 {
     const long megabytes = argc > 1 ? std::atol(argv[1]) : 300;
+    const bool to_stdout = argc > 2 && QByteArray(argv[2]) == "stdout";
     bootloader controller;
     QTimer status_timer;
     QApplication app(argc, argv);
@@ -24,8 +27,9 @@ int main(int argc, char **argv)
     tool_dir dir;
     const QByteArray line = QByteArray(1023, 'e') + "\\n";
     if (!dir.is_valid() ||
-        !dir.set_script("erepeat " + QByteArray::number(static_cast<qlonglong>(megabytes) * 1024) +
-                        ' ' + line + '\n'))
+        !dir.set_script((to_stdout ? "repeat " : "erepeat ") +
+                        QByteArray::number(static_cast<qlonglong>(megabytes) * 1024) + " " + line +
+                        '\n'))
         return 1;
 
     long before = 0;
@@ -44,10 +48,11 @@ int main(int argc, char **argv)
     sample.start(20);
     app.exec();
 
-    std::printf("### Memory while the tool floods standard error\n\n");
+    const char *stream = to_stdout ? "standard output" : "standard error";
+    std::printf("### Memory while the tool floods %s\n\n", stream);
     std::printf("| tool writes | resident before | peak | after |\n");
     std::printf("|---|---:|---:|---:|\n");
-    std::printf("| %ld MB on standard error | %.1f MB | %.1f MB | %.1f MB |\n", megabytes,
+    std::printf("| %ld MB on %s | %.1f MB | %.1f MB | %.1f MB |\n", megabytes, stream,
                 before / 1024.0, peak / 1024.0, resident_kib() / 1024.0);
     return 0;
 }

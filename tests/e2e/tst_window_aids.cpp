@@ -216,7 +216,7 @@ void window_aids_test::update_end_data()
         << false << failed << 1;
     // The box turns red for the warning, but the update goes on and ends well.
     QTest::newRow("warning_then_complete_behind_another_window")
-        << ports + "2:print failed to make debug file!\\r\\n\n2:sleep 100\n" + found + success
+        << ports + "2:print failed to make debug file!\\r\\n\n2:wait read2.1\n" + found + success
         << false << complete << 1;
 }
 

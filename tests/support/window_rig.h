@@ -8,7 +8,10 @@
 
 #include <QByteArray>
 #include <QComboBox>
+#include <QDir>
+#include <QMap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextEdit>
 #include <QTimer>
@@ -56,6 +59,7 @@ struct window_rig
     {
         if (!dir.is_valid() || !dir.set_script(script))
             return false;
+        release_reads_in(script);
         for (const QString &file : files)
             if (!dir.write_file(file, empty_firmware))
                 return false;
@@ -66,11 +70,39 @@ struct window_rig
     // The window on what the folder holds already.
     void make_window()
     {
+        // The machine's own serial devices stay out of the tests' port lists.
+        controller.device_folder = dir.file_path("dev");
+        QDir().mkpath(controller.device_folder);
         window = std::make_unique<MainWindow>(controller, timer);
         box = widget<QTextEdit>("Status_textbox");
         ports = widget<QComboBox>("serial_combobox");
         firmware = widget<QComboBox>("Firmware_combobox");
         update = widget<QPushButton>("Update_button");
+        // After the window's own connection: the program has taken the read when this runs.
+        QObject::connect(&controller.process, &QProcess::readyReadStandardOutput, window.get(),
+                         [this] { note_read(); });
+    }
+
+    // The handshake that splits a text across reads, as a pipe may: the script
+    // writes a part and waits ("N:wait readN.K"); once the program has taken its K-th
+    // read of run N the rig writes the file readN.K, and what the script writes next
+    // comes in a later read. Every such line of the script is answered this way.
+    void release_reads_in(const QByteArray &script)
+    {
+        const QRegularExpression handshake("^(\\d+):wait (read\\1\\.\\d+)$");
+        for (const QByteArray &line : script.split('\n')) {
+            const QRegularExpressionMatch match = handshake.match(QString::fromLatin1(line));
+            if (match.hasMatch())
+                released.append(match.captured(2));
+        }
+    }
+
+    void note_read()
+    {
+        const int run = static_cast<int>(dir.runs().size());
+        const QString file = QString("read%1.%2").arg(run).arg(++reads[run]);
+        if (released.removeAll(file) > 0)
+            dir.touch(file);
     }
 
     // Shows the window (built now, on what the folder holds, unless it was), with
@@ -155,4 +187,7 @@ struct window_rig
     QComboBox *ports = nullptr;
     QComboBox *firmware = nullptr;
     QPushButton *update = nullptr;
+    // The handshake files not written yet, and the reads taken of each run so far.
+    QStringList released;
+    QMap<int, int> reads;
 };

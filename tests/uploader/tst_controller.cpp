@@ -51,8 +51,8 @@ void controller_test::defaults()
         methods << QString::fromLatin1(mo->method(i).methodSignature());
     QCOMPARE(methods, QStringList({"devicelist(QStringList)", "textreadysig(QString)",
                                    "changecolour(QColor)", "update_phase_changed(update_phase)",
-                                   "filepathupdate(QString)", "errorslot(QProcess::ProcessError)",
-                                   "textready()"}));
+                                   "update_opens()", "filepathupdate(QString)",
+                                   "errorslot(QProcess::ProcessError)", "textready()"}));
 }
 
 void controller_test::filepathupdate_data()
@@ -185,7 +185,9 @@ void controller_test::runs()
     controller.filepath = path;
     QStringList sent;
     connect(&controller, &bootloader::changecolour, this, [&](const QColor &colour) {
-        sent << (colour == controller.white ? "white" : colour == controller.red ? "red" : "other");
+        sent << (colour == QColor(255, 255, 255) ? "white"
+                 : colour == QColor(255, 0, 0)   ? "red"
+                                                 : "other");
     });
     QSignalSpy finished(&controller.process,
                         QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));

@@ -16,9 +16,14 @@
 //     changes the box; after a failure only a success line of the same run does;
 //   - Update is refused only while an update is under way; an accepted Update
 //     leads to a waiting run once the event loop has had its turns;
+//   - no port list once an update's runs have begun; a serial device that came or went
+//     during one has the ports listed once the update and its run are over;
 //   - no stop or start while one of the tool's notifications is being handled,
-//     every start from the event loop, never a start while a tool still runs,
-//     and the program's own stop of a tool reports nothing.
+//     every start from the event loop, never a start while a tool still runs
+//     (a killed tool runs until its end comes back), and the program's own stop
+//     of a tool reports nothing, neither its last output nor its end;
+//   - a killed tool that has not ended when the bound runs out is said on red,
+//     an update under way with it ends red, and nothing starts on its end.
 // The world around the course is simulated: a process that runs what the course
 // started until it ends or is stopped, and a status box.
 
@@ -37,7 +42,8 @@ enum class said {
     failed_to_start,
     port_changed,
     already_running,
-    process_error
+    process_error,
+    stop_overdue
 };
 
 struct tool
@@ -47,6 +53,7 @@ struct tool
     int update = 0;     // the update it serves, 0 for none
     bool fresh = false; // nothing reported since its start
     bool handed_over = false;
+    bool stopped = false; // killed; its end has not come back yet
 };
 
 struct world
@@ -64,6 +71,9 @@ struct world
     enum { none, under_way, green, red } stage = none;
     int waiting_started_for = 0;
     bool closed = false;
+    bool stop_watch = false;      // the bound on a killed tool's end is running
+    bool start_dropped = false;   // the bound ran out; nothing may start until the user asks
+    bool devices_pending = false; // a device came or went during an update
 };
 
 // One event as the test feeds it.
@@ -77,6 +87,7 @@ struct feed
 const feed user_events[] = {
     {course_event::update_pressed, 0, "update"},
     {course_event::ports_wanted, 0, "ports_wanted"},
+    {course_event::devices_changed, 0, "devices_changed"},
     {course_event::port_changed, 0, "port_changed"},
     {course_event::ports_overdue, 0, "ports_overdue"},
     {course_event::closing, 0, "closing"},
@@ -106,12 +117,15 @@ public:
     {
         ++sequences;
         check_eventually_waits(w);
+        check_eventually_lists(w);
         if (!failure.isEmpty() || depth == 0 || w.closed)
             return;
         for (const feed &f : user_events)
             step_into(w, f, depth);
         if (w.safe_points > 0)
             step_into(w, {course_event::safe_point, 0, "safe_point"}, depth);
+        if (w.stop_watch)
+            step_into(w, {course_event::stop_overdue, 0, "stop_overdue"}, depth);
         if (w.process.run != tool_run::none)
             for (const feed &f : tool_events)
                 if (f.kind != course_event::failed_to_start || w.process.fresh)
@@ -152,18 +166,46 @@ private:
         bool refused = false;
         bool passed = false;
 
+        const bool ends = f.kind == course_event::run_ended || f.kind == course_event::crashed ||
+                          f.kind == course_event::failed_to_start;
         if (f.kind == course_event::safe_point)
             --w.safe_points;
+        if (f.kind == course_event::stop_overdue)
+            w.stop_watch = false;
         if (from_tool) {
             w.process.fresh = false;
-            if (f.kind == course_event::run_ended || f.kind == course_event::crashed ||
-                f.kind == course_event::failed_to_start)
+            if (ends)
                 w.process = tool();
         }
         if (f.kind == course_event::closing)
             w.closed = true;
+        if (f.kind == course_event::update_pressed || f.kind == course_event::ports_wanted ||
+            f.kind == course_event::port_changed || f.kind == course_event::devices_changed)
+            w.start_dropped = false;
+        const bool stuck = f.kind == course_event::stop_overdue && w.process.stopped;
+        if (f.kind == course_event::devices_changed && w.stage == world::under_way)
+            w.devices_pending = true;
 
         apply(w, f.kind, f.code, from_tool, &changed, &refused, &passed);
+
+        // Whatever ended, the process is free, from inside its end's notification.
+        if (ends) {
+            bool gone_changed = false, r = false, p = false;
+            apply(w, course_event::tool_gone, 0, true, &gone_changed, &r, &p);
+            if (gone_changed)
+                fail("the tool's end freeing the process changed the status box");
+        }
+        if (f.kind == course_event::stop_overdue) {
+            if (stuck) {
+                if (w.box != colour::red || w.last != said::stop_overdue)
+                    fail("a tool that outlived its stop was not said on red");
+                if (stage_before == world::under_way)
+                    w.stage = world::red;
+                w.start_dropped = true;
+            } else if (changed) {
+                fail("the bound on a stop ran out after the tool ended, and changed the box");
+            }
+        }
 
         // The port list line refills the port box, which hands the controller each
         // new current entry, and then the list is handled.
@@ -192,8 +234,8 @@ private:
                 fail("a port change outside an update changed the status box");
             }
         }
-        if ((f.kind == course_event::ports_wanted || f.kind == course_event::closing ||
-             f.kind == course_event::safe_point) &&
+        if ((f.kind == course_event::ports_wanted || f.kind == course_event::devices_changed ||
+             f.kind == course_event::closing || f.kind == course_event::safe_point) &&
             changed)
             fail("a stop, a start or a port list changed the status box");
     }
@@ -219,6 +261,11 @@ private:
                           int stage_before, colour box_before, said last_before)
     {
         const bool of_update = source.update != 0 && source.update == w.update;
+        if (source.stopped) {
+            if (changed)
+                fail("a killed tool's output or end was reported");
+            return;
+        }
         if (!of_update || source.handed_over) {
             // A port list run's own texts may show; nothing else from an old run may.
             if (source.run != tool_run::port_list && changed)
@@ -312,12 +359,34 @@ private:
             if (w.safe_points > 0) {
                 --w.safe_points;
                 apply(w, course_event::safe_point, 0, false, &c, &r, &p);
+            } else if (w.process.stopped) {
+                // The killed tool's end comes back.
+                w.process = tool();
+                apply(w, course_event::crashed, 1, true, &c, &r, &p);
+                apply(w, course_event::tool_gone, 0, true, &c, &r, &p);
             } else {
                 apply(w, course_event::ports_overdue, 0, false, &c, &r, &p);
             }
         }
         if (w.waiting_started_for != w.update)
             fail("an accepted Update never started its waiting run");
+    }
+
+    // Once the update is over and no tool runs, a device change seen during it brings
+    // a port list after at most a few turns of the event loop.
+    void check_eventually_lists(const world &start)
+    {
+        if (!start.devices_pending || start.stage == world::under_way ||
+            start.process.run != tool_run::none || start.closed)
+            return;
+        world w = start;
+        for (int turn = 0; turn < 8 && w.devices_pending && w.safe_points > 0; ++turn) {
+            bool c = false, r = false, p = false;
+            --w.safe_points;
+            apply(w, course_event::safe_point, 0, false, &c, &r, &p);
+        }
+        if (w.devices_pending)
+            fail("a device change during an update never listed the ports");
     }
 
     // Carries out the actions of one event on the world, with the nested events
@@ -336,20 +405,33 @@ private:
             case course_action::stop_tool:
                 if (in_notification)
                     fail("a stop inside a notification");
-                if (w.process.run != tool_run::none) {
-                    w.process = tool();
-                    // Qt reports the kill as a crash, from inside the stop.
-                    bool c = false, r = false, p = false;
-                    apply(w, course_event::crashed, 1, true, &c, &r, &p);
-                    if (c)
-                        fail("the program's own stop of the tool was reported");
-                }
+                // The kill returns at once; the tool's end comes back later.
+                if (w.process.run != tool_run::none)
+                    w.process.stopped = true;
+                break;
+            case course_action::watch_stop:
+                w.stop_watch = true;
+                break;
+            case course_action::stop_at_exit:
+                if (kind != course_event::closing)
+                    fail("a waiting stop other than at the program's end");
+                w.process = tool();
                 break;
             case course_action::start_run:
                 if (in_notification || kind != course_event::safe_point)
                     fail("a start other than from the event loop");
                 if (w.process.run != tool_run::none)
                     fail("a start while a tool still runs");
+                // A device change during the update still asks for its list.
+                if (w.start_dropped && !(a.run == tool_run::port_list && w.devices_pending))
+                    fail("a start after the bound on a stop ran out, unasked");
+                if (a.run == tool_run::port_list) {
+                    // An Update pressed while a list was being read waits for it,
+                    // before it has touched the device.
+                    if (w.stage == world::under_way && w.waiting_started_for == w.update)
+                        fail("a port list during an update");
+                    w.devices_pending = false;
+                }
                 w.process.run = a.run;
                 w.process.id = w.next_id++;
                 w.process.fresh = true;
@@ -431,6 +513,8 @@ private:
             return said::failed_to_start;
         case course_message::process_error:
             return said::process_error;
+        case course_message::stop_overdue:
+            return said::stop_overdue;
         }
         return said::nothing;
     }

@@ -1,0 +1,101 @@
+#include "run_log.h"
+
+void run_record::add_output(const QByteArray &bytes)
+{
+    const int to_head = qMin(bytes.size(), kept_bytes - head.size());
+    if (to_head > 0)
+        head.append(bytes.constData(), to_head);
+    if (to_head == bytes.size())
+        return;
+    tail.append(bytes.constData() + to_head, bytes.size() - to_head);
+    // Trimmed once the tail holds twice what it keeps, so that a flood in small
+    // reads moves its bytes once, not once a read.
+    if (tail.size() >= 2 * kept_bytes) {
+        const int extra = tail.size() - kept_bytes;
+        tail.remove(0, extra);
+        left_out += extra;
+    }
+}
+
+void run_record::end(ending_type how, int code, const QString &why)
+{
+    if (ending != still_running)
+        return;
+    ending = how;
+    exit_code = code;
+    reason = why;
+    ended = QDateTime::currentDateTime();
+    // The tail is kept trimmed to what the report shows.
+    if (tail.size() > kept_bytes) {
+        const int extra = tail.size() - kept_bytes;
+        tail.remove(0, extra);
+        tail.squeeze();
+        left_out += extra;
+    }
+}
+
+void run_log::run_started(tool_run run, const QString &program, const QStringList &arguments)
+{
+    run_record record;
+    record.run = run;
+    record.program = program;
+    record.arguments = arguments;
+    record.started = QDateTime::currentDateTime();
+    switch (run) {
+    case tool_run::port_list:
+        m_latest_ports = record;
+        m_current = ports;
+        break;
+    case tool_run::waiting:
+        // A new update: the report now covers it and the port list it went on.
+        m_ports_before_update = m_latest_ports;
+        m_update = {record};
+        m_current = update;
+        break;
+    case tool_run::flashing:
+        m_update.append(record);
+        m_current = update;
+        break;
+    case tool_run::none:
+        m_current = none;
+        break;
+    }
+}
+
+void run_log::output(const QByteArray &bytes)
+{
+    if (run_record *record = current())
+        record->add_output(bytes);
+}
+
+void run_log::run_ended(run_record::ending_type how, int code, const QString &why)
+{
+    if (run_record *record = current())
+        record->end(how, code, why);
+}
+
+QVector<run_record> run_log::report_runs() const
+{
+    QVector<run_record> runs;
+    if (m_update.isEmpty()) {
+        if (m_latest_ports.run != tool_run::none)
+            runs.append(m_latest_ports);
+        return runs;
+    }
+    if (m_ports_before_update.run != tool_run::none)
+        runs.append(m_ports_before_update);
+    return runs + m_update;
+}
+
+run_record *run_log::current()
+{
+    switch (m_current) {
+    case ports:
+        return &m_latest_ports;
+    case update:
+        return m_update.isEmpty() ? nullptr : &m_update.last();
+    case none:
+        break;
+    }
+    return nullptr;
+}

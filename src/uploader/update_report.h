@@ -1,0 +1,52 @@
+#pragma once
+
+#include "run_log.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// The plain-text report of an update for the maker's support, which the user
+// copies from the status box's menu: written for a person who did not see the
+// screen, so it says where the program ran, what it ran and what came back.
+
+struct report_facts
+{
+    QDateTime made;
+    QString program_name;
+    QString program_version;
+    QString qt_version;
+    QString system;
+    QString cpu;
+
+    QString working_folder;
+    QString tool_path;
+    bool tool_found = false;
+
+    // As the tool was given it (or would be), and what the file system says of it;
+    // the program never reads the file for this.
+    QString firmware_path;
+    bool firmware_found = false;
+    qint64 firmware_size = 0;
+    QDateTime firmware_modified;
+
+    QVector<run_record> runs;
+
+    // The status box's lines for the update, oldest first, and how many earlier
+    // ones were not kept.
+    QStringList shown_lines;
+    int shown_left_out = 0;
+    QString colour; // in words
+};
+
+// The facts of this program and machine, the tool `program` as found from the
+// working folder, the firmware at `firmware`, and `runs`.
+report_facts gather_facts(const QString &program, const QString &firmware,
+                          const QVector<run_record> &runs);
+
+QString write_report(const report_facts &facts);
+
+// Bytes as the tool wrote them, readable as text: printable ASCII as it is, a
+// line feed as a line break, every other byte as an escape (\r, \b, \t, \\, \xHH).
+QString escaped_output(const QByteArray &bytes);
