@@ -9,9 +9,11 @@
 #include <QLabel>
 
 #ifdef Q_OS_WIN
+// windows.h first: the other two are built on its types.
+#include <windows.h>
+
 #include <oleauto.h>
 #include <unknwn.h>
-#include <windows.h>
 #endif
 
 namespace {

@@ -28,7 +28,7 @@ class spoken_notice : public QWidget
 public:
     explicit spoken_notice(QWidget *parent);
 
-    // Says `text` once. A later text replaces one not yet spoken.
+    // Says `text` once.
     void say(const QString &text);
 };
 
