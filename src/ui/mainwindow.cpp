@@ -84,7 +84,7 @@ QStringList take_file_drag(QDropEvent *event)
 
 MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *parent)
     : QMainWindow(parent), request_attention([](QWidget &window) { QApplication::alert(&window); }),
-      ui(new Ui::MainWindow), controller(controller), status_timer(status_timer)
+      ui(new Ui::MainWindow), controller(controller), status_timer(status_timer), notices(*this)
 {
     // The form connects the on_... slots by name at its end, so they come before
     // every connection below.
@@ -106,6 +106,8 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
             SLOT(show_update_phase(update_phase)));
     connect(&controller, &bootloader::update_opens, this, &MainWindow::set_apart_for_update);
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(update_phase::idle)));
+    speak_chosen_entry(*ui->serial_combobox, *ui->label_3);
+    speak_chosen_entry(*ui->Firmware_combobox, *ui->label_4);
     ui->Status_textbox->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->Status_textbox, &QWidget::customContextMenuRequested, this,
             &MainWindow::open_status_menu);
@@ -212,11 +214,13 @@ void MainWindow::update_device_box(QStringList list)
 void MainWindow::change_Status_textbox_color(QColor color)
 {
     status_box::set_background(*ui->Status_textbox, color);
+    notices.colour_sent();
 }
 
 void MainWindow::insert_text(QString statusstring)
 {
     text_queue.append(status_box::entries(statusstring));
+    notices.text_sent(statusstring);
 }
 
 void MainWindow::update_text_now()
@@ -318,6 +322,7 @@ void MainWindow::show_update_phase(update_phase phase)
 {
     this->phase = phase;
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(phase)));
+    notices.phase_changed(phase, tr(phase_words(phase)));
     const bool over = phase == update_phase::succeeded || phase == update_phase::failed;
     if (over && !isActiveWindow() && request_attention)
         request_attention(*this);

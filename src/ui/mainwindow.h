@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screen_reader.h"
 #include "update_phase.h"
 
 #include <QColor>
@@ -87,4 +88,5 @@ private:
     update_phase phase = update_phase::idle;
     bootloader &controller;
     QTimer &status_timer;
+    update_notices notices;
 };

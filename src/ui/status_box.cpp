@@ -9,6 +9,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <cmath>
+
 namespace status_box {
 
 namespace {
@@ -75,7 +77,38 @@ void set_background(QTextEdit &box, const QColor &color)
 {
     QPalette palette = box.palette();
     palette.setBrush(QPalette::All, QPalette::Base, QBrush(color, Qt::SolidPattern));
+    // Text is what a QTextEdit paints its text with; WindowText is what a style
+    // may take instead for a read-only look.
+    const QColor text = text_colour_on(color);
+    palette.setColor(QPalette::All, QPalette::Text, text);
+    palette.setColor(QPalette::All, QPalette::WindowText, text);
     box.setPalette(palette);
+}
+
+namespace {
+// WCAG 2's relative luminance: each channel made linear, then weighted.
+double relative_luminance(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+} // namespace
+
+double contrast_ratio(const QColor &first, const QColor &second)
+{
+    const double a = relative_luminance(first) + 0.05;
+    const double b = relative_luminance(second) + 0.05;
+    return a > b ? a / b : b / a;
+}
+
+QColor text_colour_on(const QColor &background)
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    return contrast_ratio(black, background) >= contrast_ratio(white, background) ? black : white;
 }
 
 } // namespace status_box

@@ -1,3 +1,4 @@
+#include "tool_messages.h"
 #include "wait_limits.h"
 #include "window_rig.h"
 
@@ -6,7 +7,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QUrl>
+
+#include <cmath>
+#include <map>
 
 // What the window does for the user around an update, through the real window and
 // controller and the fake tool: files dropped from the file manager, the request
@@ -22,6 +27,34 @@ const char success[] = "3:print Reset send successful!\\r\\n\n";
 const Qt::DropActions file_manager_actions = Qt::CopyAction | Qt::MoveAction;
 const Qt::KeyboardModifiers move_proposed = Qt::ShiftModifier;
 
+// WCAG 2's contrast ratio of two colours, typed from its definition.
+double wcag_contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return la > lb ? la / lb : lb / la;
+}
+
+// A colour scheme as the desktop hands it to the program: text and background
+// colours for windows and for boxes.
+QPalette scheme(const QColor &window, const QColor &base, const QColor &text)
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    return palette;
+}
+
 } // namespace
 
 class window_aids_test : public QObject
@@ -34,6 +67,8 @@ private slots:
     void update_end();
     void accessible_names_data();
     void accessible_names();
+    void status_text_readable_data();
+    void status_text_readable();
 };
 
 void window_aids_test::dropped_files_data()
@@ -233,14 +268,16 @@ void window_aids_test::accessible_names_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption"); // the label that names it on the screen
+    // The label that names it on the screen, and for a box the entry chosen with
+    // it: Orca reads a box's caption, not its entry.
+    QTest::addColumn<QString>("caption");
 
     QTest::newRow("firmware_box") << "Firmware_combobox"
                                   << "Firmware file"
-                                  << "Select Firmware:";
+                                  << "Select Firmware: fw.hex";
     QTest::newRow("port_box") << "serial_combobox"
                               << "Serial port"
-                              << "Select Serial Port:";
+                              << "Select Serial Port: COM4";
     QTest::newRow("update_button") << "Update_button"
                                    << "Update firmware" << QString();
     QTest::newRow("status_box") << "Status_textbox"
@@ -276,6 +313,69 @@ void window_aids_test::accessible_names()
     QCOMPARE(labels.size(), caption.isEmpty() ? 0 : 1);
     if (!caption.isEmpty())
         QCOMPARE(labels.first().first->text(QAccessible::Name), caption);
+}
+
+void window_aids_test::status_text_readable_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("colour"); // the box's, as the design names it
+    QTest::addColumn<QString>("shown");  // a text in the box by then
+
+    // qt5ct's "darker" colours, and Windows' High Contrast Black.
+    const QPalette dark = scheme(QColor(0x42, 0x42, 0x45), QColor(0x30, 0x2f, 0x2e), Qt::white);
+    const QPalette black = scheme(Qt::black, Qt::black, Qt::white);
+    const QByteArray ports = ports_answer;
+    const QByteArray found = device_found;
+    const QByteArray waiting = ports + "2:hang\n";
+    const QByteArray complete = ports + found + success;
+    const QByteArray error = ports + found + "2:hang\n3:print Timeout!\\r\\n\n3:exit 1\n";
+    const QString prompt = "Please cycle power to the device....";
+    const QString done = "Upload Complete!";
+    const QString failure = tool_messages::communication;
+    QTest::newRow("dark_scheme_waiting_white") << dark << waiting << "white" << prompt;
+    QTest::newRow("dark_scheme_complete_green") << dark << complete << "green" << done;
+    QTest::newRow("dark_scheme_error_red") << dark << error << "red" << failure;
+    QTest::newRow("high_contrast_black_waiting_white") << black << waiting << "white" << prompt;
+    QTest::newRow("high_contrast_black_complete_green") << black << complete << "green" << done;
+    QTest::newRow("high_contrast_black_error_red") << black << error << "red" << failure;
+}
+
+void window_aids_test::status_text_readable()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(QByteArray, script);
+    QFETCH(QString, colour);
+    QFETCH(QString, shown);
+
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+
+    window_rig rig;
+    QVERIFY(rig.open_scripted(script));
+    QVERIFY(rig.ports_listed());
+    rig.press_update();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.box->toPlainText().contains(shown), update_wait_ms);
+
+    // As painted: the most frequent colour is the box's, and the text's is the one
+    // that stands out most from it (the core of a letter, past its smoothed edge).
+    const QImage picture = rig.box->viewport()->grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ++counts[picture.pixel(x, y) | 0xff000000u];
+    QRgb background = counts.begin()->first;
+    for (const auto &[rgb, count] : counts)
+        if (count > counts[background])
+            background = rgb;
+    double best = 1.0;
+    for (const auto &entry : counts)
+        best = std::max(best, wcag_contrast(QColor(entry.first), QColor(background)));
+
+    QCOMPARE(QColor(background), status_colour(colour));
+    // WCAG 2's floor for text of this size.
+    QVERIFY2(best >= 4.5, qPrintable(QString("contrast %1").arg(best, 0, 'f', 2)));
 }
 
 QTEST_MAIN(window_aids_test)
