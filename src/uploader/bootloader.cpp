@@ -68,7 +68,8 @@ QString stop_reason(course_event::kind_type cause)
     default:
         break;
     }
-    return QStringLiteral("the update was over (event %1)").arg(int(cause));
+    // A reader at the maker's has no use for the course's inner names.
+    return QStringLiteral("the program no longer needed the run");
 }
 
 } // namespace
