@@ -84,7 +84,8 @@ QStringList take_file_drag(QDropEvent *event)
 
 MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *parent)
     : QMainWindow(parent), request_attention([](QWidget &window) { QApplication::alert(&window); }),
-      ui(new Ui::MainWindow), controller(controller), status_timer(status_timer), notices(*this)
+      ui(new Ui::MainWindow), controller(controller), status_timer(status_timer),
+      notice(new spoken_notice(this))
 {
     // The form connects the on_... slots by name at its end, so they come before
     // every connection below.
@@ -102,8 +103,8 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     // Opening the port box lists the ports anew; during an update the controller
     // leaves the list as it is.
     connect(ui->serial_combobox, &port_box::opening, &controller, &bootloader::list_ports);
-    connect(&controller, SIGNAL(update_phase_changed(update_phase)), this,
-            SLOT(show_update_phase(update_phase)));
+    connect(&controller, SIGNAL(update_phase_changed(update_phase, QString)), this,
+            SLOT(show_update_phase(update_phase, QString)));
     connect(&controller, &bootloader::update_opens, this, &MainWindow::set_apart_for_update);
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(update_phase::idle)));
     speak_chosen_entry(*ui->serial_combobox, *ui->label_3);
@@ -193,34 +194,19 @@ void MainWindow::update_device_box(QStringList list)
 {
     for (QString &entry : list)
         entry.prepend(QLatin1String("COM"));
-    port_box *box = ui->serial_combobox;
-    if (box->count() == 0) {
-        // The first fill: the first entry becomes current by itself, then the last.
-        box->addItems(list);
-        if (!list.isEmpty())
-            box->setCurrentIndex(box->count() - 1);
-        return;
-    }
-    // A port the user had chosen stays chosen while the tool still lists it; the
-    // controller then hears nothing, and nothing is stopped. Otherwise the last
-    // port listed becomes the choice, and the box's own signal tells the controller.
-    const int kept = static_cast<int>(list.indexOf(box->currentText()));
-    box->set_entries(list, kept >= 0 ? kept : static_cast<int>(list.size()) - 1);
-    // An emptied box has no entry to announce; the controller gets the empty port.
-    if (list.isEmpty())
-        on_serial_combobox_currentIndexChanged(-1);
+    const int chosen = static_cast<int>(list.indexOf(QLatin1String("COM") + controller.comport));
+    ui->serial_combobox->set_entries(list, chosen);
+    name_with_entry(*ui->label_3, *ui->serial_combobox);
 }
 
 void MainWindow::change_Status_textbox_color(QColor color)
 {
     status_box::set_background(*ui->Status_textbox, color);
-    notices.colour_sent();
 }
 
 void MainWindow::insert_text(QString statusstring)
 {
     text_queue.append(status_box::entries(statusstring));
-    notices.text_sent(statusstring);
 }
 
 void MainWindow::update_text_now()
@@ -318,11 +304,13 @@ void MainWindow::dropEvent(QDropEvent *event)
         add_firmware_file(path);
 }
 
-void MainWindow::show_update_phase(update_phase phase)
+void MainWindow::show_update_phase(update_phase phase, QString explanation)
 {
     this->phase = phase;
-    ui->Status_textbox->setAccessibleDescription(tr(phase_words(phase)));
-    notices.phase_changed(phase, tr(phase_words(phase)));
+    const QString words = tr(phase_words(phase));
+    ui->Status_textbox->setAccessibleDescription(words);
+    // The start is told with what the user is to do, a failure with what went wrong.
+    notice->say(explanation.isEmpty() ? words : words + QLatin1String(". ") + explanation);
     const bool over = phase == update_phase::succeeded || phase == update_phase::failed;
     if (over && !isActiveWindow() && request_attention)
         request_attention(*this);
@@ -330,11 +318,9 @@ void MainWindow::show_update_phase(update_phase phase)
 
 void MainWindow::on_serial_combobox_currentIndexChanged(int index)
 {
+    // Only the user changes the box's entry: the controller's lists come in quietly.
     // Read at once, as the entry stands at this change.
-    const QString entry = ui->serial_combobox->itemText(index);
-    // A run under way talks to the old port; it ends here and is not resumed.
-    controller.stop_for_new_port();
-    controller.select_port(entry);
+    controller.choose_port(ui->serial_combobox->itemText(index));
 }
 
 void MainWindow::open_status_menu(const QPoint &pos)

@@ -33,8 +33,9 @@ public:
     ~MainWindow() override;
 
 public slots:
-    // Refills the serial box from port numbers such as "3"; the last becomes current,
-    // unless the port chosen before is still listed, which then stays chosen.
+    // Refills the serial box from port numbers such as "3" and shows the
+    // controller's choice among them, telling the controller nothing: the choice
+    // is the controller's.
     void update_device_box(QStringList list);
     void change_Status_textbox_color(QColor color);
     // Queues text for the status box; nothing is drawn until the next tick.
@@ -63,8 +64,9 @@ private slots:
     void on_Firmware_combobox_currentIndexChanged(int index);
     void on_serial_combobox_currentIndexChanged(int index);
     // After the slots above, whose order is their index. Says in words how far the
-    // update has come, and asks for attention at its end.
-    void show_update_phase(update_phase phase);
+    // update has come, tells a screen reader with the explanation, and asks for
+    // attention at its end.
+    void show_update_phase(update_phase phase, QString explanation);
     // An update opens: the queue is dropped and fourteen empty lines go straight
     // into the box, so that the new run's text stands apart from the old.
     void set_apart_for_update();
@@ -88,5 +90,5 @@ private:
     update_phase phase = update_phase::idle;
     bootloader &controller;
     QTimer &status_timer;
-    update_notices notices;
+    spoken_notice *notice;
 };

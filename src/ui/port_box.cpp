@@ -8,7 +8,6 @@ void port_box::set_entries(const QStringList &entries, int current)
     QAbstractItemView *list = view();
     const bool open = list->isVisible();
     const QString highlighted = open ? list->currentIndex().data().toString() : QString();
-    const QString chosen = currentIndex() >= 0 ? currentText() : QString();
     const int rows_before = count();
 
     {
@@ -24,13 +23,8 @@ void port_box::set_entries(const QStringList &entries, int current)
         // Left over when the order changed.
         while (count() > entries.size())
             removeItem(count() - 1);
-        // The rows moved under the current entry; only a new choice is announced.
-        const bool same_choice = !chosen.isEmpty() && itemText(current) == chosen;
-        setCurrentIndex(same_choice ? current : -1);
-    }
-    // Qt 6 would announce an empty box's -1 once more.
-    if (current >= 0)
         setCurrentIndex(current);
+    }
 
     if (!open)
         return;

@@ -18,11 +18,11 @@ public:
         QComboBox::showPopup();
     }
 
-    // Brings the entries to `entries` and makes `current` the current one, quietly:
-    // the caller tells whoever needs to hear of a new choice. The entries still
-    // listed stay where they are, so an open list keeps the entry the user has
-    // highlighted (a rebuilt one would forget it, and the next Down would start
-    // from the top); if that entry has gone, the current one is highlighted.
+    // Brings the entries to `entries` and makes `current` the current one (-1:
+    // none), quietly: the box's signals tell only of the user's choices. The
+    // entries still listed stay where they are, so an open list keeps the entry the
+    // user has highlighted (a rebuilt one would forget it, and the next Down would
+    // start from the top); if that entry has gone, the current one is highlighted.
     void set_entries(const QStringList &entries, int current);
 
 signals:

@@ -1,11 +1,8 @@
 #include "screen_reader.h"
 
-#include "status_text.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 
 #ifdef Q_OS_WIN
@@ -65,41 +62,20 @@ void raise_uia_notification(QWidget &widget, const QString &text)
 }
 #endif
 
-// Names the caption anew as its box gets the focus: the box is refilled in ways
-// that no signal of it tells (under a signal blocker).
-class caption_namer : public QObject
-{
-public:
-    caption_namer(QComboBox &box, QLabel &caption) : QObject(&box), box(box), caption(caption) {}
-
-    void name()
-    {
-        const QString entry = box.currentText();
-        caption.setAccessibleName(entry.isEmpty() ? caption.text()
-                                                  : caption.text() + QLatin1Char(' ') + entry);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == &box && event->type() == QEvent::FocusIn)
-            name();
-        return false;
-    }
-
-private:
-    QComboBox &box;
-    QLabel &caption;
-};
-
 } // namespace
+
+void name_with_entry(QLabel &caption, const QComboBox &box)
+{
+    const QString entry = box.currentText();
+    caption.setAccessibleName(entry.isEmpty() ? caption.text()
+                                              : caption.text() + QLatin1Char(' ') + entry);
+}
 
 void speak_chosen_entry(QComboBox &box, QLabel &caption)
 {
-    auto *namer = new caption_namer(box, caption);
-    box.installEventFilter(namer);
-    QObject::connect(&box, &QComboBox::currentTextChanged, namer, &caption_namer::name);
-    namer->name();
+    QObject::connect(&box, &QComboBox::currentTextChanged, &caption,
+                     [&box, &caption] { name_with_entry(caption, box); });
+    name_with_entry(caption, box);
 }
 
 spoken_notice::spoken_notice(QWidget *parent) : QWidget(parent)
@@ -126,50 +102,4 @@ void spoken_notice::say(const QString &text)
 #ifdef Q_OS_WIN
     raise_uia_notification(*this, text);
 #endif
-}
-
-void update_notices::text_sent(const QString &text)
-{
-    for (const QString &entry : status_text::entries(text)) {
-        const QString words = entry.simplified();
-        // A progress line is opened with its first figure, "Upload Progress 0%",
-        // and then rewritten; every progress line ends in its figure, and no message
-        // does.
-        if (!status_text::is_progress(entry) && !words.isEmpty() &&
-            !words.endsWith(QLatin1Char('%'))) {
-            since_colour << words;
-            if (!opening.isEmpty()) {
-                notice->say(opening + QLatin1String(". ") + words);
-                opening.clear();
-            }
-        }
-    }
-}
-
-void update_notices::colour_sent()
-{
-    explanation = since_colour.join(QLatin1Char(' '));
-    since_colour.clear();
-}
-
-void update_notices::phase_changed(update_phase phase, const QString &words)
-{
-    switch (phase) {
-    case update_phase::idle:
-        return;
-    case update_phase::running:
-        // What was sent before belongs to the runs before.
-        since_colour.clear();
-        explanation.clear();
-        opening = words;
-        return;
-    case update_phase::succeeded:
-        opening.clear();
-        notice->say(words);
-        return;
-    case update_phase::failed:
-        opening.clear();
-        notice->say(explanation.isEmpty() ? words : words + QLatin1String(". ") + explanation);
-        return;
-    }
 }

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "update_phase.h"
-
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 
 class QComboBox;
@@ -32,35 +29,12 @@ public:
     void say(const QString &text);
 };
 
-// What a screen reader is told of an update, from what the status box is sent:
-// that it is under way and what to do, then its outcome in words and, after a
-// failure, the message that explains it. Progress figures are left out.
-class update_notices
-{
-public:
-    explicit update_notices(QWidget &window) : notice(new spoken_notice(&window)) {}
-
-    // Every text and colour the status box is sent, in the order sent. A failure
-    // is told in its text and then turned red, so the texts sent since the colour
-    // before are what explains the latest colour.
-    void text_sent(const QString &text);
-    void colour_sent();
-    // `words` say the phase ("Update failed"). An update under way is told with
-    // what the user is to do, the first text sent after it opened: the controller
-    // reports the phase before it sends the power-cycle prompt.
-    void phase_changed(update_phase phase, const QString &words);
-
-private:
-    spoken_notice *notice;
-    QStringList since_colour;
-    QString explanation;
-    // The words of an update that has opened, until its first text comes.
-    QString opening;
-};
-
 // Makes a screen reader say a box's chosen entry along with its caption when the
 // box gets the focus: the caption's accessible name becomes the caption and the
 // entry ("Select Serial Port: COM4"). Orca names a combo box by the label that
 // labels it and would read the value from the entry selected in its list or from
 // its text, neither of which Qt 5.15 and 6.4 hand it; the caption it does read.
+// The name follows the box's own signals; after a change made under a signal
+// blocker, name_with_entry() names it anew.
 void speak_chosen_entry(QComboBox &box, QLabel &caption);
+void name_with_entry(QLabel &caption, const QComboBox &box);

@@ -30,45 +30,27 @@ namespace {
 
 const char cycle_power_prompt[] = "Please cycle power to the device....";
 
-update_phase phase_of(update_stage stage)
-{
-    switch (stage) {
-    case update_stage::under_way:
-        return update_phase::running;
-    case update_stage::complete:
-        return update_phase::succeeded;
-    case update_stage::failed:
-        return update_phase::failed;
-    case update_stage::idle:
-        break;
-    }
-    return update_phase::idle;
-}
-
 // Why the program stopped a run, in the report's words.
-QString stop_reason(course_event::kind_type cause)
+QString stop_reason(stop_cause cause)
 {
     switch (cause) {
-    case course_event::update_pressed:
+    case stop_cause::update_pressed:
         return QStringLiteral("Update was pressed; a new update starts");
-    case course_event::ports_wanted:
+    case stop_cause::ports_wanted:
         return QStringLiteral("the ports are listed anew");
-    case course_event::devices_changed:
+    case stop_cause::devices_changed:
         return QStringLiteral("a serial device came or went; the ports are listed anew");
-    case course_event::ports_listed:
+    case stop_cause::ports_listed:
         return QStringLiteral("the ports were listed; the update that waited for them starts");
-    case course_event::ports_overdue:
+    case stop_cause::ports_overdue:
         return QStringLiteral("Update waited long enough for the port list; the update starts");
-    case course_event::port_changed:
+    case stop_cause::port_changed:
         return QStringLiteral("the port chosen in the port box changed");
-    case course_event::device_found:
+    case stop_cause::device_found:
         return QStringLiteral("the device was found; the writing run takes over");
-    case course_event::closing:
-        return QStringLiteral("the program was closed");
-    default:
+    case stop_cause::none:
         break;
     }
-    // A reader at the maker's has no use for the course's inner names.
     return QStringLiteral("the program no longer needed the run");
 }
 
@@ -132,25 +114,9 @@ void bootloader::watch_devices()
     port_watcher.start(device_folder);
 }
 
-bool bootloader::start_update()
+void bootloader::start_update()
 {
-    const course_actions actions = handle(course_event::update_pressed);
-    for (const course_action &action : actions)
-        if (action.kind == course_action::refuse)
-            return false;
-    emit update_opens();
-    // The box starts afresh below the separator. Sent through show(), the prompt
-    // becomes the top line that no message holds: whatever lasting message ended
-    // the update before, the first waiting figure takes the prompt's place.
-    show(QString::fromLatin1(cycle_power_prompt), false);
-    if (m_course.update_waits_for_ports)
-        m_port_list_wait.start(port_list_wait_ms);
-    return true;
-}
-
-void bootloader::stop_for_new_port()
-{
-    handle(course_event::port_changed);
+    handle(course_event::update_pressed);
 }
 
 void bootloader::select_port(QString entry)
@@ -159,6 +125,13 @@ void bootloader::select_port(QString entry)
     if (entry.contains(QLatin1String("COM"), Qt::CaseSensitive))
         result = entry.remove(QLatin1String("COM"), Qt::CaseSensitive);
     comport = result;
+    m_port_chosen = true;
+}
+
+void bootloader::choose_port(const QString &entry)
+{
+    select_port(entry);
+    handle(course_event::port_changed);
 }
 
 void bootloader::filepathupdate(QString text)
@@ -179,28 +152,29 @@ void bootloader::filepathupdate(QString text)
     filepath = text;
 }
 
-course_actions bootloader::handle(course_event::kind_type kind, int code, const tool_event *said)
+void bootloader::handle(course_event::kind_type kind, int code, const tool_event *said)
 {
     course_event event;
     event.kind = kind;
     event.code = code;
     event.in_notification = m_notifications > 0;
     const course_step step = next_step(m_course, event);
-    const update_stage before = m_course.update;
-    if (step.state.stop_due && !m_course.stop_due)
-        m_stop_cause = kind;
+    if (step.actions.overflowed)
+        qWarning("The course of the update dropped an action of event %d", int(kind));
     // The state first: the actions can bring nested events (a stop delivers the
-    // tool's end, a port list refills the port box), which must see it.
+    // tool's end), which must see it.
     m_course = step.state;
     for (const course_action &action : step.actions) {
         switch (action.kind) {
         case course_action::stop_tool:
-            m_runs.run_ended(run_record::stopped, 0,
-                             stop_reason(kind == course_event::safe_point ? m_stop_cause : kind));
+            m_runs.run_ended(run_record::stopped, 0, stop_reason(action.cause));
             kill_tool(process);
             break;
         case course_action::watch_stop:
             m_stop_watch.start(stop_wait_ms);
+            break;
+        case course_action::watch_ports:
+            m_port_list_wait.start(port_list_wait_ms);
             break;
         case course_action::stop_at_exit:
             m_stop_watch.stop();
@@ -219,7 +193,8 @@ course_actions bootloader::handle(course_event::kind_type kind, int code, const 
                 apply_output(*said, action.lasting);
             break;
         case course_action::show_message:
-            show_course_message(action.message, action.code);
+            for (const QString &text : course_message_texts(action.message, action.code))
+                show(text, true);
             break;
         case course_action::set_green:
             emit changecolour(green);
@@ -230,17 +205,22 @@ course_actions bootloader::handle(course_event::kind_type kind, int code, const 
         case course_action::set_white:
             emit changecolour(white);
             break;
-        case course_action::raise:
-            handle(action.raised);
+        case course_action::open_update: {
+            emit update_opens();
+            // The box starts afresh below the separator. Sent through show(), the
+            // prompt becomes the top line that no message holds: whatever lasting
+            // message ended the update before, the first waiting figure takes the
+            // prompt's place.
+            const QString prompt = QString::fromLatin1(cycle_power_prompt);
+            show(prompt, false);
+            emit update_phase_changed(update_phase::running, prompt);
             break;
-        case course_action::refuse:
+        }
+        case course_action::tell_outcome:
+            emit update_phase_changed(action.phase, explanation_of(action, said));
             break;
         }
     }
-    // Told once the box shows it, so that the words follow the colour.
-    if (step.state.update != before)
-        emit update_phase_changed(phase_of(step.state.update));
-    return step.actions;
 }
 
 void bootloader::start_run(tool_run run)

@@ -66,17 +66,17 @@ public:
     // the application object.
     void watch_devices();
     // The update run: waits for the bootloader on `comport`, then turns the box
-    // white. While an update is under way it starts nothing, says so and returns
-    // false. During a port-list run it waits for the list, so that it runs on the
-    // port then chosen. Whatever is left of an update that is over makes way.
-    // An accepted update opens here and nowhere else: update_opens, then the
-    // prompt to cycle power, which no earlier message holds on top.
-    bool start_update();
+    // white. While an update is under way it starts nothing and says so. During a
+    // port-list run that has not read its list yet it waits for the list, so that
+    // it runs on the port then chosen. Whatever is left of an update that is over
+    // makes way. An accepted update opens here and nowhere else: update_opens, then
+    // the prompt to cycle power, which no earlier message holds on top.
+    void start_update();
     // Takes the port number from a serial box entry such as "COM7".
     void select_port(QString entry);
-    // The user chose another port: whatever the tool is doing ends. An update
-    // stopped this way ends red.
-    void stop_for_new_port();
+    // The user chose another entry of the port box: it becomes the port, and an
+    // update's run on the old port ends. An update stopped this way ends red.
+    void choose_port(const QString &entry);
     // An update has been accepted and has not ended yet.
     bool update_running() const { return update_under_way(m_course); }
     // The runs of the current or last update and the port list before it, with
@@ -84,12 +84,15 @@ public:
     report_facts details() const;
 
 signals:
+    // The ports listed, as numbers; `comport` is the chosen one by then: the port
+    // chosen before while it is still listed, else the last one.
     void devicelist(QStringList COMdevices);
     void textreadysig(QString text);
     void changecolour(QColor);
-    // Sent on each change: running when an update starts, succeeded or failed when
-    // it is over.
-    void update_phase_changed(update_phase phase);
+    // Sent on each change: running when an update opens, with what the user is to
+    // do; succeeded or failed when it is over, a failure with the message that
+    // explains it. Sent once the box has been sent the words and the colour.
+    void update_phase_changed(update_phase phase, QString explanation);
     // An update has been accepted: what is still queued for the box belongs to the
     // runs before, and the box sets them apart. The prompt follows at once.
     void update_opens();
@@ -103,14 +106,15 @@ public slots:
 
 private:
     void run_finished(int exit_code, QProcess::ExitStatus status);
-    // Feeds one event to the course and carries out its actions, which it returns.
-    // `said` is what the tool said, for the events of its output.
-    course_actions handle(course_event::kind_type kind, int code = 0,
-                          const tool_event *said = nullptr);
+    // Feeds one event to the course and carries out its actions. `said` is what
+    // the tool said, for the events of its output.
+    void handle(course_event::kind_type kind, int code = 0, const tool_event *said = nullptr);
     void tool_output(const QVector<tool_event> &events);
     void apply_output(const tool_event &said, bool lasting);
+    void take_ports(const QStringList &ports);
     void start_run(tool_run run);
-    void show_course_message(course_message message, int code);
+    QStringList course_message_texts(course_message message, int code) const;
+    QString explanation_of(const course_action &outcome, const tool_event *said) const;
     void show(QString text, bool lasting);
 
     course_state m_course;
@@ -122,8 +126,8 @@ private:
     int m_notifications = 0;
     // The last line sent must stay readable: no progress figure overwrites it.
     bool m_top_lasting = false;
+    // `comport` was chosen from a list or by the user, rather than the default.
+    bool m_port_chosen = false;
     tool_output_reader m_reader;
     run_log m_runs;
-    // Why a stop that waits for the event loop was asked for.
-    course_event::kind_type m_stop_cause = course_event::closing;
 };

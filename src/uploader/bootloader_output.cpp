@@ -40,9 +40,9 @@ void bootloader::textready()
 }
 
 // The events are worked out for the whole read before any is handled: handling
-// them can stop the run (the window does so when the port list changes its
-// serial box), and the rest of the read is still offered to the course, which
-// then finds its run left.
+// them can leave the run (the detection line hands over to the writing run), and
+// the rest of the read is still offered to the course, which then finds its run
+// left.
 void bootloader::tool_output(const QVector<tool_event> &events)
 {
     for (const tool_event &said : events)
@@ -53,8 +53,7 @@ void bootloader::apply_output(const tool_event &said, bool lasting)
 {
     switch (said.kind) {
     case course_event::tool_ports:
-        COMdevices += said.ports;
-        emit devicelist(COMdevices);
+        take_ports(said.ports);
         break;
     case course_event::device_found:
         bootloader_version = said.version;
@@ -105,7 +104,34 @@ void bootloader::errorslot(QProcess::ProcessError errors)
     }
 }
 
-void bootloader::show_course_message(course_message message, int code)
+namespace {
+
+// The port chosen once `listed` has come: the one chosen before while it is still
+// listed, else the last one listed; none when none is. A port that was never
+// chosen (the default before the first list) is not kept.
+QString port_after_list(const QStringList &listed, const QString &chosen, bool was_chosen)
+{
+    if (was_chosen && listed.contains(chosen))
+        return chosen;
+    return listed.isEmpty() ? QString() : listed.last();
+}
+
+} // namespace
+
+// The controller holds the choice; the window shows the list and the choice as
+// they are handed to it, and hands back only what the user chooses.
+void bootloader::take_ports(const QStringList &ports)
+{
+    COMdevices += ports;
+    // An empty first list leaves the default port as it was.
+    if (m_port_chosen || !COMdevices.isEmpty()) {
+        comport = port_after_list(COMdevices, comport, m_port_chosen);
+        m_port_chosen = true;
+    }
+    emit devicelist(COMdevices);
+}
+
+QStringList bootloader::course_message_texts(course_message message, int code) const
 {
     const char already_running[] = "An update is already running!";
     const char port_changed[] =
@@ -114,35 +140,47 @@ void bootloader::show_course_message(course_message message, int code)
                                  "(exit code %1). Please try again.";
     const char stop_overdue[] = "The upload tool has not stopped after %1 seconds. Please "
                                 "check the cable and press Update to try again.";
+    const QString error_occured = QStringLiteral("Error occured: ");
     switch (message) {
     case course_message::already_running:
-        show(QString::fromLatin1(already_running), true);
-        break;
+        return {QString::fromLatin1(already_running)};
     case course_message::port_changed:
-        show(QString::fromLatin1(port_changed), true);
-        break;
+        return {QString::fromLatin1(port_changed)};
     case course_message::stopped_early:
-        show(QString::fromLatin1(stopped_early).arg(code), true);
-        break;
+        return {QString::fromLatin1(stopped_early).arg(code)};
     case course_message::stop_overdue:
-        show(QString::fromLatin1(stop_overdue).arg(qMax(1, stop_wait_ms / 1000)), true);
-        break;
+        return {QString::fromLatin1(stop_overdue).arg(qMax(1, stop_wait_ms / 1000))};
     case course_message::crashed:
     case course_message::process_error:
-        show(QStringLiteral("Error occured: "), true);
-        show(QString::fromLatin1(process_error_text(code)), true);
-        break;
+        return {error_occured, QString::fromLatin1(process_error_text(code))};
     case course_message::failed_to_start: {
-        show(QStringLiteral("Error occured: "), true);
-        show(QString::fromLatin1(process_error_text(code)), true);
         // Most often the program was started away from the tool: say where it looked.
         const QFileInfo tool(QDir::current(), program);
-        show(start_failure_hint(tool.fileName(), QDir::toNativeSeparators(tool.absolutePath()),
-                                tool.exists(), process.errorString()),
-             true);
+        return {error_occured, QString::fromLatin1(process_error_text(code)),
+                start_failure_hint(tool.fileName(), QDir::toNativeSeparators(tool.absolutePath()),
+                                   tool.exists(), process.errorString())};
+    }
+    }
+    return {};
+}
+
+// What a screen reader says after an update's outcome: the words the box showed
+// for it, on one line.
+QString bootloader::explanation_of(const course_action &outcome, const tool_event *said) const
+{
+    QStringList texts;
+    switch (outcome.explained_by) {
+    case explanation::none:
+        break;
+    case explanation::tool_words:
+        if (said != nullptr)
+            texts = said->texts;
+        break;
+    case explanation::course_words:
+        texts = course_message_texts(outcome.message, outcome.code);
         break;
     }
-    }
+    return texts.join(QLatin1Char(' ')).simplified();
 }
 
 // Every text for the status box passes here, under the rules of status_text.h.

@@ -24,7 +24,7 @@ port_watch::port_watch()
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(settle_ms);
-    connect(&m_settle, &QTimer::timeout, this, &port_watch::changed);
+    connect(&m_settle, &QTimer::timeout, this, &port_watch::settled);
 }
 
 void port_watch::start(const QString &folder)
@@ -38,14 +38,23 @@ void port_watch::start(const QString &folder)
 #else
     if (!m_watcher) {
         m_watcher = new QFileSystemWatcher(this);
-        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
-                &port_watch::folder_changed);
+        // udev touches the device nodes often; the folder is read once things settle.
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
+                QOverload<>::of(&QTimer::start));
     }
     if (!m_folder.isEmpty())
         m_watcher->removePath(m_folder);
+    const bool told = folder == m_unwatched;
     m_folder = folder;
     m_nodes = serial_nodes();
-    m_watcher->addPath(m_folder);
+    if (m_watcher->addPath(m_folder))
+        return;
+    // The port box still lists the ports whenever it is opened.
+    if (!told)
+        qWarning("Serial devices are not watched: %s cannot be watched. Open the port box to "
+                 "list the ports.",
+                 qUtf8Printable(QDir::toNativeSeparators(m_folder)));
+    m_unwatched = m_folder;
 #endif
 }
 
@@ -59,13 +68,17 @@ QStringList port_watch::serial_nodes() const
                                     QDir::Name);
 }
 
-void port_watch::folder_changed()
+void port_watch::settled()
 {
+#ifndef Q_OS_WIN
+    // Windows names serial devices in its message; here the folder says whether
+    // one came or went, or only something else.
     const QStringList nodes = serial_nodes();
     if (nodes == m_nodes)
         return;
     m_nodes = nodes;
-    m_settle.start();
+#endif
+    emit changed();
 }
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)

@@ -39,12 +39,14 @@ signals:
     void changed();
 
 private:
-    void folder_changed();
+    void settled();
     QStringList serial_nodes() const;
 
     QTimer m_settle;
     QFileSystemWatcher *m_watcher = nullptr;
     QString m_folder;
+    // The folder that could not be watched, once said.
+    QString m_unwatched;
     QStringList m_nodes;
     bool m_filtering = false;
 };

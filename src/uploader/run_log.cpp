@@ -5,16 +5,29 @@ void run_record::add_output(const QByteArray &bytes)
     const int to_head = qMin(bytes.size(), kept_bytes - head.size());
     if (to_head > 0)
         head.append(bytes.constData(), to_head);
-    if (to_head == bytes.size())
+    const int rest = bytes.size() - to_head;
+    if (rest == 0)
         return;
-    tail.append(bytes.constData() + to_head, bytes.size() - to_head);
-    // Trimmed once the tail holds twice what it keeps, so that a flood in small
-    // reads moves its bytes once, not once a read.
-    if (tail.size() >= 2 * kept_bytes) {
-        const int extra = tail.size() - kept_bytes;
-        tail.remove(0, extra);
-        left_out += extra;
+    if (rest >= kept_bytes) {
+        // A read larger than the tail keeps its own last bytes alone, in a tail of
+        // their size: appended whole, it would hold its memory however it is cut.
+        left_out += tail.size() + rest - kept_bytes;
+        tail = QByteArray(bytes.constData() + bytes.size() - kept_bytes, kept_bytes);
+        return;
     }
+    tail.append(bytes.constData() + to_head, rest);
+    // Trimmed once the tail holds twice what it keeps, so that a flood in small
+    // reads moves its bytes once, not once a read; the copy gives the rest back.
+    if (tail.size() >= 2 * kept_bytes)
+        keep_last_of_tail();
+}
+
+void run_record::keep_last_of_tail()
+{
+    if (tail.size() <= kept_bytes)
+        return;
+    left_out += tail.size() - kept_bytes;
+    tail = QByteArray(tail.constData() + tail.size() - kept_bytes, kept_bytes);
 }
 
 void run_record::end(ending_type how, int code, const QString &why)
@@ -26,12 +39,7 @@ void run_record::end(ending_type how, int code, const QString &why)
     reason = why;
     ended = QDateTime::currentDateTime();
     // The tail is kept trimmed to what the report shows.
-    if (tail.size() > kept_bytes) {
-        const int extra = tail.size() - kept_bytes;
-        tail.remove(0, extra);
-        tail.squeeze();
-        left_out += extra;
-    }
+    keep_last_of_tail();
 }
 
 void run_log::run_started(tool_run run, const QString &program, const QStringList &arguments)

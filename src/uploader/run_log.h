@@ -47,6 +47,9 @@ struct run_record
     // Only the first ending counts: a run we stop still reports its end after.
     void end(ending_type how, int code = 0, const QString &why = QString());
     qint64 output_size() const { return head.size() + left_out + tail.size(); }
+
+private:
+    void keep_last_of_tail();
 };
 
 // The runs of the current update, or of the last one, and the port list run

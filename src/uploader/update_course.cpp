@@ -7,6 +7,12 @@ bool is_update_run(tool_run run)
     return run == tool_run::waiting || run == tool_run::flashing;
 }
 
+// A port list run is going or about to: another list waits for its end.
+bool list_going(const course_state &state)
+{
+    return state.run == tool_run::port_list || state.start_due == tool_run::port_list;
+}
+
 // Builds one step: the state as it goes, and the actions in the order they are taken.
 class step_builder
 {
@@ -21,7 +27,6 @@ public:
 
     void act(course_action::kind_type kind) { add(kind); }
     void pass(bool lasting) { add(course_action::pass_tool_output).lasting = lasting; }
-    void raise(course_event::kind_type kind) { add(course_action::raise).raised = kind; }
     void message(course_message message)
     {
         course_action &a = add(course_action::show_message);
@@ -29,34 +34,38 @@ public:
         a.code = m_event.code;
     }
 
-    // The current run is over for us: it is stopped, at once or from the event
-    // loop, and whatever it still reports changes nothing. A start that had not
-    // happened yet is dropped with it.
-    void leave()
+    // The current run is over for us: it is stopped for `cause`, at once or from
+    // the event loop, and whatever it still reports changes nothing. A start that
+    // had not happened yet is dropped with it.
+    void leave(stop_cause cause)
     {
         course_state &s = state();
-        const bool running = s.run != tool_run::none || s.stop_due || s.tool_alive;
+        const bool running =
+            s.run != tool_run::none || s.stop_due != stop_cause::none || s.tool_alive;
         s.run = tool_run::none;
         s.start_due = tool_run::none;
         if (!running)
             return;
+        // A run left already keeps the reason it was left for.
+        if (s.stop_due == stop_cause::none)
+            s.stop_due = cause;
         if (m_event.in_notification) {
-            s.stop_due = true;
             ask_safe_point();
-        } else {
-            s.stop_due = false;
-            stop_now();
+            return;
         }
+        const stop_cause why = s.stop_due;
+        s.stop_due = stop_cause::none;
+        stop_now(why);
     }
 
     // Kills a tool still alive, once: its end comes back as tool_gone.
-    void stop_now()
+    void stop_now(stop_cause cause)
     {
         course_state &s = state();
         if (!s.tool_alive || s.stop_sent)
             return;
         s.stop_sent = true;
-        add(course_action::stop_tool);
+        add(course_action::stop_tool).cause = cause;
         add(course_action::watch_stop);
     }
 
@@ -67,8 +76,10 @@ public:
         s.run = run;
         s.start_due = tool_run::none;
         s.tool_alive = true;
-        if (run == tool_run::port_list)
-            s.ports_after_update = false;
+        if (run == tool_run::port_list) {
+            s.ports_read = false;
+            s.ports_due = false;
+        }
         add(course_action::start_run).run = run;
     }
 
@@ -88,11 +99,18 @@ public:
         add(course_action::ask_safe_point);
     }
 
-    // The only place where an update's outcome is settled.
-    void settle(update_stage outcome)
+    // The only place where an update's outcome is settled, and told with what
+    // explains it.
+    void settle(update_phase outcome, explanation why,
+                course_message message = course_message::already_running)
     {
         state().update = outcome;
         state().update_waits_for_ports = false;
+        course_action &a = add(course_action::tell_outcome);
+        a.phase = outcome;
+        a.explained_by = why;
+        a.message = message;
+        a.code = m_event.code;
     }
 
 private:
@@ -100,12 +118,14 @@ private:
     {
         course_action action;
         action.kind = kind;
-        m_step.actions.add(action);
-        return m_step.actions.items[static_cast<std::size_t>(m_step.actions.count - 1)];
+        course_action *added = m_step.actions.add(action);
+        // No room: the overflow is kept in the actions, and what is set here is lost.
+        return added != nullptr ? *added : m_spare;
     }
 
     const course_event &m_event;
     course_step m_step;
+    course_action m_spare;
 };
 
 // What a failing update shows: the course's own words, on red.
@@ -113,7 +133,7 @@ void fail(step_builder &step, course_message message)
 {
     step.message(message);
     step.act(course_action::set_red);
-    step.settle(update_stage::failed);
+    step.settle(update_phase::failed, explanation::course_words, message);
 }
 
 course_message process_error_message(course_event::kind_type kind)
@@ -128,9 +148,16 @@ course_message process_error_message(course_event::kind_type kind)
     }
 }
 
-// What the tool said, on the box's colour for it. The port list line goes to
-// the port box, which may change the port as it takes it; only then is the list
-// handled.
+// The update that waited for the port list starts, on the port then chosen.
+void start_waiting_update(step_builder &step, stop_cause cause)
+{
+    step.state().update_waits_for_ports = false;
+    step.leave(cause);
+    step.act(course_action::set_white);
+    step.start_later(tool_run::waiting);
+}
+
+// What the tool said, on the box's colour for it.
 void show_tool_output(step_builder &step, course_event::kind_type kind)
 {
     switch (kind) {
@@ -147,14 +174,26 @@ void show_tool_output(step_builder &step, course_event::kind_type kind)
         step.pass(false);
         step.act(course_action::set_white);
         break;
-    case course_event::tool_ports:
-        step.pass(false);
-        step.raise(course_event::ports_listed);
-        break;
     default:
         step.pass(false);
         break;
     }
+}
+
+// A text of the port list run's: shown as it is, since that run serves no update;
+// it finds no device to flash. Its list goes to the port box, and an update that
+// waited for it starts.
+void list_run_said(step_builder &step, course_event::kind_type kind)
+{
+    course_state &s = step.state();
+    if (kind == course_event::device_found)
+        return;
+    show_tool_output(step, kind);
+    if (kind != course_event::tool_ports)
+        return;
+    s.ports_read = true;
+    if (s.update_waits_for_ports)
+        start_waiting_update(step, stop_cause::ports_listed);
 }
 
 // A text of the tool's, by the run that wrote it and how far the update is.
@@ -162,10 +201,7 @@ void tool_said(step_builder &step, course_event::kind_type kind)
 {
     course_state &s = step.state();
     if (s.run == tool_run::port_list) {
-        // The port list run serves no update: its texts show as they are, but it
-        // finds no device to flash.
-        if (kind != course_event::device_found)
-            show_tool_output(step, kind);
+        list_run_said(step, kind);
         return;
     }
     // Only a port list run refills the port box.
@@ -173,17 +209,17 @@ void tool_said(step_builder &step, course_event::kind_type kind)
         return;
 
     switch (s.update) {
-    case update_stage::idle:
-    case update_stage::complete:
+    case update_phase::idle:
+    case update_phase::succeeded:
         return;
-    case update_stage::failed:
+    case update_phase::failed:
         // The tool may still report success after a failure line of the same run.
         if (kind == course_event::tool_success) {
             show_tool_output(step, kind);
-            step.settle(update_stage::complete);
+            step.settle(update_phase::succeeded, explanation::none);
         }
         return;
-    case update_stage::under_way:
+    case update_phase::running:
         break;
     }
 
@@ -194,18 +230,18 @@ void tool_said(step_builder &step, course_event::kind_type kind)
         break;
     case course_event::tool_failure:
         show_tool_output(step, kind);
-        step.settle(update_stage::failed);
+        step.settle(update_phase::failed, explanation::tool_words);
         break;
     case course_event::tool_success:
         show_tool_output(step, kind);
-        step.settle(update_stage::complete);
+        step.settle(update_phase::succeeded, explanation::none);
         break;
     case course_event::device_found:
         // Only the waiting run's detection line leads to writing.
         if (s.run != tool_run::waiting)
             break;
         show_tool_output(step, kind);
-        step.leave();
+        step.leave(stop_cause::device_found);
         step.start_later(tool_run::flashing);
         break;
     default:
@@ -213,13 +249,13 @@ void tool_said(step_builder &step, course_event::kind_type kind)
     }
 }
 
-// Lists the ports, unless a list is being read already or an update needs the tool.
-void list_ports(step_builder &step)
+// Lists the ports, unless an update needs the tool or a list run is going.
+void list_ports(step_builder &step, stop_cause cause)
 {
     const course_state &s = step.state();
-    if (update_under_way(s) || s.run == tool_run::port_list || s.start_due == tool_run::port_list)
+    if (update_under_way(s) || list_going(s))
         return;
-    step.leave();
+    step.leave(cause);
     step.start_later(tool_run::port_list);
 }
 
@@ -231,7 +267,6 @@ void run_gone(step_builder &step, const course_event &event)
     if (run == tool_run::none)
         return; // ours, or a run we left
     s.run = tool_run::none;
-    s.stop_due = false;
 
     const bool process_error = event.kind != course_event::run_ended;
     if (run == tool_run::port_list) {
@@ -249,11 +284,32 @@ void run_gone(step_builder &step, const course_event &event)
              process_error ? process_error_message(event.kind) : course_message::stopped_early);
 }
 
+void update_pressed(step_builder &step)
+{
+    course_state &s = step.state();
+    if (update_under_way(s)) {
+        step.message(course_message::already_running);
+        return;
+    }
+    s.update = update_phase::running;
+    step.act(course_action::set_white);
+    step.act(course_action::open_update);
+    if ((s.run == tool_run::port_list && !s.ports_read) || s.start_due == tool_run::port_list) {
+        // The ports come first, so that the update runs on the port then chosen; a
+        // tool that never answers must not hold it for ever.
+        s.update_waits_for_ports = true;
+        step.act(course_action::watch_ports);
+        return;
+    }
+    step.leave(stop_cause::update_pressed);
+    step.start_later(tool_run::waiting);
+}
+
 } // namespace
 
 bool update_under_way(const course_state &state)
 {
-    return state.update == update_stage::under_way;
+    return state.update == update_phase::running;
 }
 
 course_step next_step(const course_state &state, const course_event &event)
@@ -263,63 +319,33 @@ course_step next_step(const course_state &state, const course_event &event)
 
     switch (event.kind) {
     case course_event::update_pressed:
-        if (update_under_way(s)) {
-            step.message(course_message::already_running);
-            step.act(course_action::refuse);
-            break;
-        }
-        s.update = update_stage::under_way;
-        step.act(course_action::set_white);
-        if ((s.run == tool_run::port_list && !s.stop_due) || s.start_due == tool_run::port_list) {
-            // The ports come first, so that the update runs on the port then chosen.
-            s.update_waits_for_ports = true;
-            break;
-        }
-        step.leave();
-        step.start_later(tool_run::waiting);
+        update_pressed(step);
         break;
 
     case course_event::ports_wanted:
-        list_ports(step);
+        list_ports(step, stop_cause::ports_wanted);
         break;
 
     case course_event::devices_changed:
-        // Nothing may come between the tool and the device during an update, and
-        // the user did not ask: the list waits until the update is over.
-        if (update_under_way(s))
-            s.ports_after_update = true;
-        else
-            list_ports(step);
+        // Listed below, as soon as nothing holds the tool: nothing may come between
+        // the tool and the device during an update, and a list run going may have
+        // looked at the ports before the device came.
+        s.ports_due = true;
         break;
 
-    case course_event::ports_listed:
     case course_event::ports_overdue:
-        // A tool that never answers must not hold the update for ever.
-        if (!s.update_waits_for_ports)
-            break;
-        s.update_waits_for_ports = false;
-        step.leave();
-        step.act(course_action::set_white);
-        step.start_later(tool_run::waiting);
+        if (s.update_waits_for_ports)
+            start_waiting_update(step, stop_cause::ports_overdue);
         break;
 
-    case course_event::port_changed: {
-        if (s.run == tool_run::port_list && event.in_notification) {
-            // A port list refills the port box: the rest of the list run's read
-            // is still its own, and the run ends with the stop.
-            s.stop_due = true;
-            step.ask_safe_point();
-            break;
-        }
-        const bool list_due = s.start_due == tool_run::port_list;
-        const bool stops_update = update_under_way(s);
-        step.leave();
-        if (stops_update)
+    case course_event::port_changed:
+        // A run of an update talks to the old port; a port list run uses none, and
+        // its list still comes.
+        if (is_update_run(s.run) || is_update_run(s.start_due))
+            step.leave(stop_cause::port_changed);
+        if (update_under_way(s))
             fail(step, course_message::port_changed);
-        if (list_due)
-            step.start_later(tool_run::port_list);
         break;
-    }
 
     case course_event::tool_text:
     case course_event::tool_ports:
@@ -346,10 +372,11 @@ course_step next_step(const course_state &state, const course_event &event)
 
     case course_event::safe_point:
         s.safe_point_asked = false;
-        if (s.stop_due) {
-            s.stop_due = false;
+        if (s.stop_due != stop_cause::none) {
+            const stop_cause why = s.stop_due;
+            s.stop_due = stop_cause::none;
             s.run = tool_run::none;
-            step.stop_now();
+            step.stop_now(why);
         }
         // A killed tool's end comes back first: what it still delivers must not
         // find the new run as `run`.
@@ -369,28 +396,31 @@ course_step next_step(const course_state &state, const course_event &event)
         if (!s.stop_sent || !s.tool_alive)
             break;
         // The tool hangs on (a serial driver that does not let go): nothing can
-        // start on the process, and the user must know why nothing happens. A
-        // device change still lists the ports once the tool has gone (below).
+        // start on the process, and the user must know why nothing happens. Only a
+        // device change still lists the ports, once the tool has gone.
         s.stop_sent = false;
-        s.start_due = tool_run::none;
+        s.start_due = s.ports_due ? tool_run::port_list : tool_run::none;
         s.update_waits_for_ports = false;
         step.message(course_message::stop_overdue);
         step.act(course_action::set_red);
         if (update_under_way(s))
-            step.settle(update_stage::failed);
+            step.settle(update_phase::failed, explanation::course_words,
+                        course_message::stop_overdue);
         break;
 
-    case course_event::closing:
+    case course_event::closing: {
         // Whatever the state says, no tool outlives the program. The update stays
         // as it was: there is nobody left to tell.
-        s = course_state{tool_run::none, s.update};
+        const update_phase update = s.update;
+        s = course_state{};
+        s.update = update;
         step.act(course_action::stop_at_exit);
         break;
     }
+    }
     // A run that outlives its update's outcome may still turn a failure green, so
     // the ports wait for its end too.
-    // The wish stands until a list starts: a press of Update may take its place first.
-    if (s.ports_after_update && !update_under_way(s) && !is_update_run(s.run))
-        list_ports(step);
+    if (s.ports_due && !is_update_run(s.run))
+        list_ports(step, stop_cause::devices_changed);
     return step.result();
 }

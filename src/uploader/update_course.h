@@ -1,29 +1,35 @@
 #pragma once
 
+#include "update_phase.h"
+
 #include <array>
+#include <cstddef>
 
 // The course of an update, as one pure function from the controller's state and
 // one event to the next state and the actions to take. The controller feeds it
-// every event (the user's, the tool's, the event loop's) and applies what comes
-// back; nothing else decides which run goes or how an update ends.
+// every event (the user's, the tool's, the event loop's) and carries out what
+// comes back; nothing else decides which run goes, why one stops, or how an
+// update ends and what explains it.
 //
 // clang-format off
 // | event                   | no update under way             | update under way                  | update over (green or red) |
 // |-------------------------|---------------------------------|-----------------------------------|----------------------------|
-// | Update pressed          | stop what runs; start waiting   | "An update is already running!"   | as with no update          |
-// |   ... during a port list| start waiting once it is handled| (the same)                        |                            |
-// | ports wanted            | stop what runs; start port list | nothing                           | as with no update          |
-// | devices changed         | as ports wanted, unless a list  | list once the update and its run  | as with no update          |
-// |                         | is being read already           | are over                          |                            |
-// | port list handled       | the waiting run, if Update came | -                                 | -                          |
-// | port list overdue       | the same, on the port as it is  | -                                 | -                          |
-// | port changed            | stop what runs, silently        | stop; red "Update stopped: ..."   | stop, silently             |
+// | Update pressed          | stop what runs; open; wait for  | "An update is already running!"   | as with no update          |
+// |                         | the device                      |                                   |                            |
+// |   ... during a port list| open; wait for the device once  | (the same)                        |                            |
+// |       not yet read      | the list is read                |                                   |                            |
+// | ports wanted            | stop what runs; start port list,| nothing                           | as with no update          |
+// |                         | unless a list run is going      |                                   |                            |
+// | devices changed         | the same, once a list run going | list once the update and its run  | as with no update          |
+// |                         | has ended                       | are over                          |                            |
+// | port list line          | to the port box; the update     | -                                 | -                          |
+// |                         | that waited for it starts       |                                   |                            |
+// | port list overdue       | the waiting update starts       | -                                 | -                          |
+// | port changed (the user) | stop an update's run, silently  | stop; red "Update stopped: ..."   | stop, silently             |
 // | tool text               | show                            | show                              | nothing                    |
-// | port list line          | port-list run: to the window,   | the same; update run: nothing     | the same                   |
-// |                         | then ports listed               |                                   |                            |
 // | tool warning            | show (red)                      | show (red); the update goes on    | nothing                    |
 // | tool failure            | show (red)                      | show (red); failed                | nothing                    |
-// | tool success            | show (green)                    | show (green); complete            | after a failure: green     |
+// | tool success            | show (green)                    | show (green); succeeded           | after a failure: green     |
 // | device found (waiting)  | -                               | show (white); hand over to flash  | nothing                    |
 // | run ends, code N        | nothing                         | red "...stopped... (exit code N)" | nothing                    |
 // | crash / failed start    | "Error occured: " + kind        | the same, red; failed             | nothing                    |
@@ -34,9 +40,12 @@
 // | closing                 | stop, silently                  | stop, silently                    | stop, silently             |
 // clang-format on
 //
-// The colour of the status box is decided here and nowhere else, with the words
-// it goes with: red after a message, green before the success lines, white after
-// the detection line and when an update opens.
+// Every consequence is named in the step's actions, in the order it is carried
+// out: an update opens (open_update), a run stops and why (stop_tool with its
+// cause), an update ends and the message that explains it (tell_outcome). The
+// colour of the status box is decided here and nowhere else, with the words it
+// goes with: red after a message, green before the success lines, white after the
+// detection line and when an update opens.
 //
 // Events of a run that was stopped or left (none, or handing over) change
 // nothing. A stop asked for inside one of the tool's own notifications waits for
@@ -58,23 +67,30 @@ enum class tool_run {
     flashing,  // "-f": writing and verifying
 };
 
-// The update as the user sees it.
-enum class update_stage {
-    idle,      // none yet
-    under_way, // Update accepted, no outcome yet
-    complete,  // green: the tool reported success
-    failed,    // red: it is over; Update starts a new one
+// Why the program stops a run of the tool, for the report support reads.
+enum class stop_cause {
+    none,
+    update_pressed,  // a new update starts
+    ports_wanted,    // the ports are listed anew (the user opened the port box)
+    devices_changed, // a serial device came or went: the ports are listed anew
+    ports_listed,    // the update that waited for the port list starts
+    ports_overdue,   // the update waited long enough for the port list and starts
+    port_changed,    // the user chose another port
+    device_found,    // the writing run takes over from the waiting run
 };
 
 struct course_state
 {
     tool_run run = tool_run::none;
-    update_stage update = update_stage::idle;
+    update_phase update = update_phase::idle;
     // Update was pressed while the port list was still being read.
     bool update_waits_for_ports = false;
-    // What waits for the event loop. A run waiting to start is not yet `run`, so
-    // that what the old run still says is not taken for the new one's.
-    bool stop_due = false;
+    // The port list run has delivered its list: an update need not wait for it.
+    bool ports_read = false;
+    // What waits for the event loop: a stop (and why), a start. A run waiting to
+    // start is not yet `run`, so that what the old run still says is not taken for
+    // the new one's.
+    stop_cause stop_due = stop_cause::none;
     tool_run start_due = tool_run::none;
     bool safe_point_asked = false;
     // The process was started and its end has not come back yet: nothing else
@@ -82,9 +98,9 @@ struct course_state
     bool tool_alive = false;
     // It has been killed and the bound on its end is running.
     bool stop_sent = false;
-    // A serial device came or went during an update: the ports are listed once the
-    // update and its run are over (until a port list starts).
-    bool ports_after_update = false;
+    // A serial device came or went since the ports were last listed: they are
+    // listed once no update holds the tool and no list run is going.
+    bool ports_due = false;
 };
 
 struct course_event
@@ -93,13 +109,12 @@ struct course_event
         update_pressed,
         ports_wanted,    // list the ports: at start-up, or the user opened the port box
         devices_changed, // a serial device came or went
-        ports_listed,    // the port box has taken a port list line (the course raises it)
         ports_overdue,   // Update has waited long enough for a port list
-        port_changed,
-        tool_text,    // a text that tells no outcome (a figure, a phase)
-        tool_ports,   // the port list line
-        tool_warning, // a message after which the tool carries on
-        tool_failure, // any other message
+        port_changed,    // the user chose another port
+        tool_text,       // a text that tells no outcome (a figure, a phase)
+        tool_ports,      // the port list line
+        tool_warning,    // a message after which the tool carries on
+        tool_failure,    // any other message
         tool_success,
         device_found,
         run_ended, // with `code`
@@ -130,11 +145,19 @@ enum class course_message {
     stop_overdue,    // "The upload tool has not stopped after 10 seconds. ..."
 };
 
+// What explains an update's outcome to those who cannot see the box's colour.
+enum class explanation {
+    none,         // success: the outcome says it all
+    tool_words,   // the message the tool's output of this event brought
+    course_words, // the course's own message (`message`, `code`)
+};
+
 struct course_action
 {
     enum kind_type {
-        stop_tool,        // kill the process, without waiting; its end reports nothing
+        stop_tool,        // kill the process, without waiting, for `cause`; its end reports nothing
         watch_stop,       // start the bound on the killed tool's end (stop_overdue)
+        watch_ports,      // start the bound on Update's wait for the port list (ports_overdue)
         stop_at_exit,     // the program ends: kill the process and wait for it
         start_run,        // start `run` on the process
         ask_safe_point,   // call back with a safe_point event from the event loop
@@ -144,25 +167,43 @@ struct course_action
         set_green,
         set_red,
         set_white,
-        raise,  // feed `raised` to the course, once the actions before it are done
-        refuse, // the press started nothing
+        open_update,  // an update is accepted: the box sets earlier runs apart and asks
+                      // for a power cycle; the update is told as running
+        tell_outcome, // the update is over: `phase`, explained as `explained_by` says
     };
 
     kind_type kind = pass_tool_output;
     tool_run run = tool_run::none;
+    stop_cause cause = stop_cause::none;
     course_message message = course_message::already_running;
     int code = 0; // the event's
     // A message the user must be able to read: no later figure overwrites it.
     bool lasting = false;
-    course_event::kind_type raised = course_event::ports_listed;
+    update_phase phase = update_phase::idle;
+    explanation explained_by = explanation::none;
 };
 
+// The actions of one step, in order. No step takes more than `capacity` (the walk
+// in tst_update_course holds every step to it); one that would is a fault of the
+// course, kept as `overflowed` rather than written past the end.
 struct course_actions
 {
-    std::array<course_action, 8> items{};
-    int count = 0;
+    static constexpr std::size_t capacity = 8;
 
-    void add(const course_action &action) { items[static_cast<std::size_t>(count++)] = action; }
+    std::array<course_action, capacity> items{};
+    std::size_t count = 0;
+    bool overflowed = false;
+
+    // The action as stored, or nullptr when there is no room for it.
+    course_action *add(const course_action &action)
+    {
+        if (count == capacity) {
+            overflowed = true;
+            return nullptr;
+        }
+        items[count] = action;
+        return &items[count++];
+    }
     const course_action *begin() const { return items.data(); }
     const course_action *end() const { return items.data() + count; }
 };

@@ -86,13 +86,65 @@ void write_run(QString &out, const run_record &record)
 
 } // namespace
 
+namespace {
+
+// The length of the valid UTF-8 sequence at `at` (2 to 4 bytes), or 0: overlong
+// forms, surrogates and code points past U+10FFFF are not valid.
+int utf8_length(const QByteArray &bytes, int at)
+{
+    const auto byte = [&bytes](int i) { return static_cast<unsigned char>(bytes.at(i)); };
+    const unsigned char lead = byte(at);
+    int length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xbf;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        low = lead == 0xe0 ? 0xa0 : 0x80;
+        high = lead == 0xed ? 0x9f : 0xbf;
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        low = lead == 0xf0 ? 0x90 : 0x80;
+        high = lead == 0xf4 ? 0x8f : 0xbf;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size())
+        return 0;
+    if (byte(at + 1) < low || byte(at + 1) > high)
+        return 0;
+    for (int i = 2; i < length; ++i)
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xbf)
+            return 0;
+    // U+0080 to U+009F are control characters as well.
+    if (lead == 0xc2 && byte(at + 1) < 0xa0)
+        return 0;
+    return length;
+}
+
+} // namespace
+
 QString escaped_output(const QByteArray &bytes)
 {
     static const char hex_digits[] = "0123456789ABCDEF";
     QString out;
     out.reserve(bytes.size());
-    for (const char byte : bytes) {
-        const auto c = static_cast<unsigned char>(byte);
+    const int size = static_cast<int>(bytes.size());
+    for (int i = 0; i < size;) {
+        const auto c = static_cast<unsigned char>(bytes.at(i));
+        if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n') {
+            out += QLatin1Char('\n');
+            i += 2;
+            continue;
+        }
+        if (c >= 0x80) {
+            if (const int length = utf8_length(bytes, i)) {
+                out += QString::fromUtf8(bytes.constData() + i, length);
+                i += length;
+                continue;
+            }
+        }
         switch (c) {
         case '\n':
             out += QLatin1Char('\n');
@@ -111,7 +163,7 @@ QString escaped_output(const QByteArray &bytes)
             break;
         default:
             if (c >= 0x20 && c < 0x7f) {
-                out += QLatin1Char(byte);
+                out += QLatin1Char(static_cast<char>(c));
             } else {
                 out += QLatin1String("\\x");
                 out += QLatin1Char(hex_digits[c >> 4]);
@@ -119,6 +171,7 @@ QString escaped_output(const QByteArray &bytes)
             }
             break;
         }
+        ++i;
     }
     return out;
 }

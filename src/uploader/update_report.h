@@ -47,6 +47,7 @@ report_facts gather_facts(const QString &program, const QString &firmware,
 
 QString write_report(const report_facts &facts);
 
-// Bytes as the tool wrote them, readable as text: printable ASCII as it is, a
-// line feed as a line break, every other byte as an escape (\r, \b, \t, \\, \xHH).
+// Bytes as the tool wrote them, read as a terminal shows them: a line feed or a
+// carriage return and line feed as a line break, printable ASCII and valid UTF-8
+// as text, every other byte as an escape (\r, \b, \t, \\, \xHH).
 QString escaped_output(const QByteArray &bytes);

@@ -79,16 +79,7 @@ dialog_seen load_through_dialog(window_rig &rig, const QString &path)
 // through it, in order: "firmware TEXT" for filepathupdate(TEXT), "port N" for
 // select_port("COMN") ("firmware " and "port " for an empty text).
 enum class which_box { firmware, port };
-enum class box_change {
-    select,
-    insert,
-    insert_separator,
-    remove,
-    rename,
-    clear,
-    port_list,
-    load_file
-};
+enum class box_change { select, insert, insert_separator, remove, rename, clear, load_file };
 struct box_step
 {
     which_box box;
@@ -122,9 +113,6 @@ void apply(window_rig &rig, const box_step &step, const QString &dir)
     case box_change::clear:
         box->clear();
         break;
-    case box_change::port_list:
-        emit rig.controller.devicelist(step.texts);
-        break;
     case box_change::load_file: {
         QObject guard;
         dialog_seen seen;
@@ -154,7 +142,6 @@ private slots:
     void startup_caption_fonts();
     void port_list_data();
     void port_list();
-    void port_change_stops_running_tool();
     void update_without_firmware();
     void update_with_firmware();
     void load_two_files_through_dialog();
@@ -276,39 +263,29 @@ void mainwindow_test::port_list()
     QFETCH(QStringList, entries);
     QFETCH(QString, comport);
 
+    // The tool's port list lines, a run each: the earlier list at start-up, the
+    // list of the row when the box is opened.
+    const auto line = [](int run, const QStringList &ports) {
+        return QByteArray::number(run) + ":print COM Numbers are:" + ports.join(':').toLatin1() +
+               "\\r\\n\n";
+    };
+    const int runs = earlier_list.isEmpty() ? 1 : 2;
     window_rig rig;
-    QVERIFY(rig.build());
-    if (!earlier_list.isEmpty())
-        emit rig.controller.devicelist(earlier_list);
-    emit rig.controller.devicelist(list);
+    QVERIFY(rig.build({}, (runs == 2 ? line(1, earlier_list) : QByteArray()) + line(runs, list)));
+    const auto listed = [&rig](int run) {
+        return rig.dir.runs().size() == run &&
+               rig.controller.process.state() == QProcess::NotRunning;
+    };
+    if (runs == 2) {
+        QTRY_VERIFY_WITH_TIMEOUT(listed(1), tool_wait_ms);
+        rig.ports->showPopup();
+        rig.ports->hidePopup();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(listed(runs), tool_wait_ms);
 
     QCOMPARE(entries_of(rig.ports), entries);
     QCOMPARE(rig.ports->currentIndex(), entries.size() - 1);
     QCOMPARE(rig.controller.comport, comport);
-}
-
-void mainwindow_test::port_change_stops_running_tool()
-{
-    window_rig rig;
-    QVERIFY(rig.build({"fw.hex"}, "hang\n"));
-    // Waiting for the tool's own record of its start as well as for the process:
-    // a tool killed before it wrote the record would leave none, and the record
-    // may be there before QProcess has taken note of the start.
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(), run_list{{"-t"}}, tool_wait_ms);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
-
-    // The port list ends the port-list run, which would otherwise hold the process.
-    emit rig.controller.devicelist({"3", "7"});
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
-
-    rig.press_update();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs(),
-                              (run_list{{"-t"}, {"-s", "7", "-M", "1000000", "-b"}}), tool_wait_ms);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::Running, tool_wait_ms);
-
-    rig.ports->setCurrentIndex(0);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);
-    QCOMPARE(rig.controller.comport, QString("3"));
 }
 
 void mainwindow_test::update_without_firmware()
@@ -466,18 +443,13 @@ void mainwindow_test::box_changes_reach_controller_data()
     // and then onto the new path; each change reaches the controller in turn.
     QTest::newRow("load_file_nested_changes_in_order") << box_steps{
         {B::firmware, C::load_file, 3, {"b.hex"}, {"firmware ", "firmware DIR/b.hex"}}};
-    QTest::newRow("port_list_then_empty_list")
-        << box_steps{{B::port, C::port_list, 0, {"3", "7"}, {"port 3", "port 7"}},
-                     {B::port, C::port_list, 0, {}, {"port "}},
-                     {B::port, C::port_list, 0, {}, {}}};
-    QTest::newRow("port_list_replaced_duplicates_and_renames")
-        << box_steps{{B::port, C::port_list, 0, {"4", "4"}, {"port 4", "port 4"}},
-                     // A list that drops the chosen port hands over the new
-                     // choice alone, never an empty port on the way.
-                     {B::port, C::port_list, 0, {"5"}, {"port 5"}},
-                     {B::port, C::insert, 0, {"COM2"}, {"port 5"}},
-                     {B::port, C::rename, 1, {"COM6"}, {}},
-                     {B::port, C::select, 0, {}, {"port 2"}}};
+    // The controller's port lists reach the box quietly; what the box itself
+    // announces is the user's.
+    QTest::newRow("port_entries_chosen") << box_steps{{B::port, C::insert, 0, {"COM2"}, {"port 2"}},
+                                                      {B::port, C::insert, 1, {"COM6"}, {}},
+                                                      {B::port, C::select, 1, {}, {"port 6"}},
+                                                      {B::port, C::rename, 1, {"COM7"}, {}},
+                                                      {B::port, C::select, 0, {}, {"port 2"}}};
 }
 
 void mainwindow_test::box_changes_reach_controller()

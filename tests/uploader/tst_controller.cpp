@@ -1,8 +1,10 @@
 #include "bootloader.h"
+#include "run_log.h"
 #include "tool_dir.h"
 #include "wait_limits.h"
 #include "warnings.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -24,6 +26,8 @@ private slots:
     void runs_data();
     void runs();
     void shutdown_kills_running_tool();
+    void unwatchable_device_folder_said_once();
+    void large_read_keeps_its_ends_alone();
 };
 
 void controller_test::initTestCase()
@@ -49,10 +53,11 @@ void controller_test::defaults()
     QStringList methods;
     for (int i = mo->methodOffset(); i < mo->methodCount(); ++i)
         methods << QString::fromLatin1(mo->method(i).methodSignature());
-    QCOMPARE(methods, QStringList({"devicelist(QStringList)", "textreadysig(QString)",
-                                   "changecolour(QColor)", "update_phase_changed(update_phase)",
-                                   "update_opens()", "filepathupdate(QString)",
-                                   "errorslot(QProcess::ProcessError)", "textready()"}));
+    QCOMPARE(methods,
+             QStringList({"devicelist(QStringList)", "textreadysig(QString)",
+                          "changecolour(QColor)", "update_phase_changed(update_phase,QString)",
+                          "update_opens()", "filepathupdate(QString)",
+                          "errorslot(QProcess::ProcessError)", "textready()"}));
 }
 
 void controller_test::filepathupdate_data()
@@ -229,6 +234,39 @@ void controller_test::shutdown_kills_running_tool()
     QCOMPARE(texts, QStringList());
     // The child has been killed and reaped.
     QVERIFY(process_gone(pid));
+}
+
+// Without a watch the port box still lists on opening; the user's log hears of it once.
+void controller_test::unwatchable_device_folder_said_once()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows tells of serial devices in a message; there is no folder to watch");
+#endif
+    tool_dir dir;
+    QVERIFY(dir.is_valid());
+    bootloader controller;
+    controller.device_folder = dir.file_path("no such folder");
+    const QStringList said = warnings_during([&controller] {
+        controller.watch_devices();
+        controller.watch_devices();
+    });
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().contains(QDir::toNativeSeparators(controller.device_folder)),
+             qPrintable(said.first()));
+}
+
+// A tool's output read in one piece, far beyond what the report keeps, holds no more
+// memory than the two ends it is cut to.
+void controller_test::large_read_keeps_its_ends_alone()
+{
+    run_record record;
+    record.add_output(QByteArray(10 * 1024 * 1024, 'x'));
+    record.add_output(QByteArray(100, 'y'));
+    QCOMPARE(record.output_size(), 10 * 1024 * 1024 + 100);
+    QCOMPARE(record.tail.right(100), QByteArray(100, 'y'));
+    // The head, and a tail that grows to twice what it keeps before it is cut.
+    QVERIFY2(record.head.capacity() + record.tail.capacity() <= 4 * run_record::kept_bytes,
+             qPrintable(QString::number(record.head.capacity() + record.tail.capacity())));
 }
 
 QTEST_GUILESS_MAIN(controller_test)

@@ -26,8 +26,13 @@
 //     an update under way with it ends red, and nothing starts on its end;
 //   - green comes before the success lines, red after a message of the tool's
 //     (which no figure may overwrite), white after the detection line;
-//   - a port list that the port box has taken is handled as listed, and then only
-//     the start of an update that waited for it changes the box.
+//   - an update opens once for each accepted Update, and every outcome is told
+//     once, with the message the box shows last for it;
+//   - every stop names its cause: the user's or the tool's event that made the
+//     run go, never one that did not happen while that tool ran;
+//   - a port list line read while an update waits for it starts the update
+//     without the bound running out; a serial device that came or went while a
+//     port list was being read brings one more list once that run is over.
 // The world around the course is simulated: a process that runs what the course
 // started until it ends or is stopped, and a status box whose colour only the
 // course's actions set.
@@ -59,6 +64,9 @@ struct tool
     bool fresh = false; // nothing reported since its start
     bool handed_over = false;
     bool stopped = false; // killed; its end has not come back yet
+    // The causes of the events fed while it ran, each a reason it may be stopped
+    // for: one bit each.
+    unsigned causes = 0;
 };
 
 struct world
@@ -78,7 +86,10 @@ struct world
     bool closed = false;
     bool stop_watch = false;      // the bound on a killed tool's end is running
     bool start_dropped = false;   // the bound ran out; nothing may start until the user asks
-    bool devices_pending = false; // a device came or went during an update
+    bool devices_pending = false; // a device came or went, and no list has started since
+    // A port list line came while the update waited for it: the update starts
+    // without the bound on the wait.
+    bool ports_came_for_update = false;
 };
 
 // One event as the test feeds it.
@@ -88,6 +99,28 @@ struct feed
     int code = 0;
     const char *name;
 };
+
+// What an event gives as the reason to stop a run, from the design: the user's
+// wishes, the list an update waited for, the device found.
+stop_cause cause_of(const feed &f)
+{
+    const std::string name = f.name;
+    if (name == "update")
+        return stop_cause::update_pressed;
+    if (name == "ports_wanted")
+        return stop_cause::ports_wanted;
+    if (name == "devices_changed")
+        return stop_cause::devices_changed;
+    if (name == "port_changed")
+        return stop_cause::port_changed;
+    if (name == "ports_overdue")
+        return stop_cause::ports_overdue;
+    if (name == "ports")
+        return stop_cause::ports_listed;
+    if (name == "device")
+        return stop_cause::device_found;
+    return stop_cause::none;
+}
 
 const feed user_events[] = {
     {course_event::update_pressed, 0, "update"},
@@ -111,10 +144,21 @@ const feed tool_events[] = {
     {course_event::other_process_error, 3, "read_error"},
 };
 
+// What one step did, as far as the rules look at it.
+struct step_seen
+{
+    bool changed = false; // the status box
+    bool passed = false;  // the tool's output
+    int opened = 0;
+    int outcomes = 0;
+    course_action outcome; // the last one told
+};
+
 class walker
 {
 public:
     long sequences = 0;
+    std::size_t most_actions = 0;
     std::vector<std::string> trail;
     QString failure;
 
@@ -167,9 +211,8 @@ private:
         const colour box_before = w.box;
         const said last_before = w.last;
         const auto stage_before = w.stage;
-        bool changed = false;
-        bool refused = false;
-        bool passed = false;
+        const bool devices_pending_before = w.devices_pending;
+        step_seen seen;
 
         const bool ends = f.kind == course_event::run_ended || f.kind == course_event::crashed ||
                           f.kind == course_event::failed_to_start;
@@ -177,6 +220,8 @@ private:
             --w.safe_points;
         if (f.kind == course_event::stop_overdue)
             w.stop_watch = false;
+        if (cause_of(f) != stop_cause::none && w.process.run != tool_run::none)
+            w.process.causes |= 1U << static_cast<int>(cause_of(f));
         if (from_tool) {
             w.process.fresh = false;
             if (ends)
@@ -188,16 +233,23 @@ private:
             f.kind == course_event::port_changed || f.kind == course_event::devices_changed)
             w.start_dropped = false;
         const bool stuck = f.kind == course_event::stop_overdue && w.process.stopped;
-        if (f.kind == course_event::devices_changed && w.stage == world::under_way)
+        if (f.kind == course_event::devices_changed)
             w.devices_pending = true;
+        // A list line of the list run that an accepted, waiting update waits for.
+        if (f.kind == course_event::tool_ports && source.run == tool_run::port_list &&
+            !source.stopped && w.stage == world::under_way && w.waiting_started_for != w.update)
+            w.ports_came_for_update = true;
 
-        apply(w, f.kind, f.code, from_tool, &changed, &refused, &passed);
+        const stop_cause immediate =
+            f.kind == course_event::safe_point ? stop_cause::none : cause_of(f);
+        apply(w, f.kind, f.code, from_tool, source, immediate, devices_pending_before, seen);
 
         // Whatever ended, the process is free, from inside its end's notification.
         if (ends) {
-            bool gone_changed = false, r = false, p = false;
-            apply(w, course_event::tool_gone, 0, true, &gone_changed, &r, &p);
-            if (gone_changed)
+            step_seen gone;
+            apply(w, course_event::tool_gone, 0, true, w.process, stop_cause::none,
+                  devices_pending_before, gone);
+            if (gone.changed)
                 fail("the tool's end freeing the process changed the status box");
         }
         if (f.kind == course_event::stop_overdue) {
@@ -207,45 +259,82 @@ private:
                 if (stage_before == world::under_way)
                     w.stage = world::red;
                 w.start_dropped = true;
-            } else if (changed) {
+            } else if (seen.changed) {
                 fail("the bound on a stop ran out after the tool ended, and changed the box");
             }
         }
 
-        if (f.kind == course_event::tool_ports && passed && source.run != tool_run::port_list)
+        if (f.kind == course_event::tool_ports && seen.passed && source.run != tool_run::port_list)
             fail("only a port list run's line refills the port box");
 
-        check_update_press(w, f, refused, stage_before);
+        check_update_press(w, f, seen, stage_before);
         if (from_tool)
-            check_tool_event(w, f, source, changed, passed, stage_before, box_before, last_before);
+            check_tool_event(w, f, source, seen.changed, seen.passed, stage_before, box_before,
+                             last_before);
         if (f.kind == course_event::port_changed) {
             if (stage_before == world::under_way) {
                 expect_failed(w, said::port_changed, "a port change during an update");
-            } else if (changed) {
+            } else if (seen.changed) {
                 fail("a port change outside an update changed the status box");
             }
         }
         if ((f.kind == course_event::ports_wanted || f.kind == course_event::devices_changed ||
              f.kind == course_event::closing || f.kind == course_event::safe_point) &&
-            changed)
+            seen.changed)
             fail("a stop, a start or a port list changed the status box");
+        check_outcome_told(w, f, stage_before, seen);
     }
 
-    void check_update_press(world &w, const feed &f, bool refused, int stage_before)
+    // Every outcome the rules above saw is told once, with the words that explain it.
+    void check_outcome_told(const world &w, const feed &f, int stage_before, const step_seen &seen)
     {
-        if (f.kind != course_event::update_pressed)
+        const bool ended =
+            stage_before != w.stage && (w.stage == world::green || w.stage == world::red);
+        if (seen.outcomes != (ended ? 1 : 0)) {
+            fail(ended ? "an outcome was not told once" : "an outcome was told with none");
             return;
+        }
+        if (!ended)
+            return;
+        const course_action &told = seen.outcome;
+        if (told.phase !=
+            (w.stage == world::green ? update_phase::succeeded : update_phase::failed)) {
+            fail("the outcome told is not the one the box shows");
+            return;
+        }
+        if (w.stage == world::green) {
+            if (told.explained_by != explanation::none)
+                fail("a success was explained");
+            return;
+        }
+        const bool tool_words = w.last == said::tool_failure;
+        if (told.explained_by != (tool_words ? explanation::tool_words : explanation::course_words))
+            fail("a failure was not explained by the message the box shows for it");
+        else if (!tool_words && said_of(told.message) != w.last)
+            fail("a failure was explained by another message than the box shows");
+        else if (w.last == said::stopped_early && told.code != f.code)
+            fail("the outcome's message does not name the exit code");
+    }
+
+    void check_update_press(world &w, const feed &f, const step_seen &seen, int stage_before)
+    {
+        if (f.kind != course_event::update_pressed) {
+            if (seen.opened != 0)
+                fail("an update opened without Update");
+            return;
+        }
         if (stage_before == world::under_way) {
-            if (!refused || w.last != said::already_running)
+            if (seen.opened != 0 || w.last != said::already_running)
                 fail("Update during an update was not refused with its message");
             return;
         }
-        if (refused)
-            fail("Update was refused with no update under way");
+        if (seen.opened != 1)
+            fail("an accepted Update did not open the update once");
         if (w.box != colour::white)
             fail("an accepted Update did not turn the box white");
         ++w.update;
         w.stage = world::under_way;
+        w.ports_came_for_update = false;
     }
 
     void check_tool_event(world &w, const feed &f, const tool &source, bool changed, bool passed,
@@ -338,7 +427,8 @@ private:
     }
 
     // An accepted Update starts its waiting run once the event loop has had its
-    // turns and a slow port list has answered or run out of time.
+    // turns and a slow port list has answered or run out of time; once the list
+    // has answered, without the bound running out.
     void check_eventually_waits(const world &start)
     {
         if (start.stage != world::under_way || start.waiting_started_for == start.update ||
@@ -346,25 +436,31 @@ private:
             return;
         world w = start;
         for (int turn = 0; turn < 8 && w.waiting_started_for != w.update; ++turn) {
-            bool c = false, r = false, p = false;
+            step_seen seen;
             if (w.safe_points > 0) {
                 --w.safe_points;
-                apply(w, course_event::safe_point, 0, false, &c, &r, &p);
+                apply(w, course_event::safe_point, 0, false, w.process, stop_cause::none,
+                      w.devices_pending, seen);
             } else if (w.process.stopped) {
                 // The killed tool's end comes back.
                 w.process = tool();
-                apply(w, course_event::crashed, 1, true, &c, &r, &p);
-                apply(w, course_event::tool_gone, 0, true, &c, &r, &p);
-            } else {
-                apply(w, course_event::ports_overdue, 0, false, &c, &r, &p);
+                apply(w, course_event::crashed, 1, true, w.process, stop_cause::none,
+                      w.devices_pending, seen);
+                apply(w, course_event::tool_gone, 0, true, w.process, stop_cause::none,
+                      w.devices_pending, seen);
+            } else if (!w.ports_came_for_update) {
+                apply(w, course_event::ports_overdue, 0, false, w.process,
+                      stop_cause::ports_overdue, w.devices_pending, seen);
             }
         }
         if (w.waiting_started_for != w.update)
-            fail("an accepted Update never started its waiting run");
+            fail(start.ports_came_for_update
+                     ? "the port list an Update waited for did not start its waiting run"
+                     : "an accepted Update never started its waiting run");
     }
 
-    // Once the update is over and no tool runs, a device change seen during it brings
-    // a port list after at most a few turns of the event loop.
+    // Once no update holds the tool and no tool runs, a device change brings a port
+    // list after at most a few turns of the event loop.
     void check_eventually_lists(const world &start)
     {
         if (!start.devices_pending || start.stage == world::under_way ||
@@ -372,18 +468,21 @@ private:
             return;
         world w = start;
         for (int turn = 0; turn < 8 && w.devices_pending && w.safe_points > 0; ++turn) {
-            bool c = false, r = false, p = false;
+            step_seen seen;
             --w.safe_points;
-            apply(w, course_event::safe_point, 0, false, &c, &r, &p);
+            apply(w, course_event::safe_point, 0, false, w.process, stop_cause::none,
+                  w.devices_pending, seen);
         }
         if (w.devices_pending)
-            fail("a device change during an update never listed the ports");
+            fail("a device change never listed the ports");
     }
 
-    // Carries out the actions of one event on the world, with the nested events
-    // that stopping a tool brings.
+    // Carries out the actions of one event on the world. A stop must name the
+    // event's own cause (`immediate`), or one fed while the stopped tool ran (a
+    // stop that waited for the event loop), or a device change not yet listed.
     void apply(world &w, course_event::kind_type kind, int code, bool in_notification,
-               bool *changed, bool *refused, bool *passed)
+               const tool &stopped_tool, stop_cause immediate, bool devices_pending,
+               step_seen &seen)
     {
         course_event e;
         e.kind = kind;
@@ -391,20 +490,32 @@ private:
         e.in_notification = in_notification;
         const course_step step = next_step(w.course, e);
         w.course = step.state;
-        bool shown = false;        // the tool's words, in this step
-        bool ports_shown = false;  // its port list, taken by the port box
-        bool ports_listed = false; // and then handled
+        if (step.actions.overflowed)
+            fail("a step had more actions than it has room for");
+        most_actions = std::max<std::size_t>(most_actions, step.actions.count);
+        bool shown = false; // the tool's words, in this step
         for (const course_action &a : step.actions) {
             switch (a.kind) {
-            case course_action::stop_tool:
+            case course_action::stop_tool: {
                 if (in_notification)
                     fail("a stop inside a notification");
+                const bool known = a.cause == immediate ||
+                                   (stopped_tool.causes & (1U << static_cast<int>(a.cause))) ||
+                                   (a.cause == stop_cause::devices_changed && devices_pending);
+                if (a.cause == stop_cause::none || !known)
+                    fail(QString("a stop for a cause (%1) that did not happen while the tool ran")
+                             .arg(int(a.cause)));
                 // The kill returns at once; the tool's end comes back later.
                 if (w.process.run != tool_run::none)
                     w.process.stopped = true;
                 break;
+            }
             case course_action::watch_stop:
                 w.stop_watch = true;
+                break;
+            case course_action::watch_ports:
+                if (kind != course_event::update_pressed)
+                    fail("the bound on the port list's wait started without Update");
                 break;
             case course_action::stop_at_exit:
                 if (kind != course_event::closing)
@@ -416,7 +527,7 @@ private:
                     fail("a start other than from the event loop");
                 if (w.process.run != tool_run::none)
                     fail("a start while a tool still runs");
-                // A device change during the update still asks for its list.
+                // A device change still asks for its list.
                 if (w.start_dropped && !(a.run == tool_run::port_list && w.devices_pending))
                     fail("a start after the bound on a stop ran out, unasked");
                 if (a.run == tool_run::port_list) {
@@ -426,80 +537,65 @@ private:
                         fail("a port list during an update");
                     w.devices_pending = false;
                 }
+                w.process = tool();
                 w.process.run = a.run;
                 w.process.id = w.next_id++;
                 w.process.fresh = true;
-                w.process.handed_over = false;
                 w.process.update = a.run == tool_run::port_list ? 0 : w.update;
-                if (a.run == tool_run::waiting)
+                if (a.run == tool_run::waiting) {
                     w.waiting_started_for = w.update;
+                    w.ports_came_for_update = false;
+                }
                 break;
             case course_action::ask_safe_point:
                 ++w.safe_points;
                 break;
             case course_action::pass_tool_output:
-                *passed = true;
+                seen.passed = true;
                 shown = true;
                 if ((kind == course_event::tool_warning || kind == course_event::tool_failure) &&
                     !a.lasting)
                     fail("a message of the tool's may be overwritten by a figure");
-                pass(w, kind, changed);
-                if (kind == course_event::tool_ports) {
-                    // The port box hands the controller each new current entry as
-                    // it takes the list.
-                    ports_shown = true;
-                    bool refill_changed = false, r = false, p = false;
-                    apply(w, course_event::port_changed, 0, true, &refill_changed, &r, &p);
-                    if (refill_changed)
-                        fail("the refill of the port box changed the status box");
-                }
+                pass(w, kind, &seen.changed);
                 break;
             case course_action::set_green:
-                *changed = true;
+                seen.changed = true;
                 w.box = colour::green;
                 // The box is green before "Upload Complete!" is read.
                 if (kind == course_event::tool_success && shown)
                     fail("the success lines came before green");
                 break;
             case course_action::show_message:
-                *changed = true;
+                seen.changed = true;
                 w.last = said_of(a.message);
                 w.last_code = a.code;
                 break;
             case course_action::set_red:
-                *changed = true;
+                seen.changed = true;
                 w.box = colour::red;
                 if ((kind == course_event::tool_warning || kind == course_event::tool_failure) &&
                     !shown)
                     fail("red came before the tool's message");
                 break;
             case course_action::set_white:
-                *changed = true;
+                seen.changed = true;
                 w.box = colour::white;
                 if (kind == course_event::device_found && !shown)
                     fail("white came before the detection line");
                 break;
-            case course_action::raise: {
-                if (a.raised != course_event::ports_listed || !ports_shown)
-                    fail("the course raised an event other than a port list taken");
-                ports_listed = true;
-                bool list_changed = false, r = false, p = false;
-                const said last_before_list = w.last;
-                apply(w, a.raised, 0, in_notification, &list_changed, &r, &p);
-                // Only the waiting update's start turns the box white again.
-                if (list_changed && !(w.box == colour::white && w.stage == world::under_way &&
-                                      w.last == last_before_list))
-                    fail("a handled port list changed the box other than for a waiting update");
+            case course_action::open_update:
+                ++seen.opened;
                 break;
-            }
-            case course_action::refuse:
-                *refused = true;
+            case course_action::tell_outcome:
+                // Told once the box shows it: its colour and its words come first.
+                if ((a.phase == update_phase::failed && w.box != colour::red) ||
+                    (a.phase == update_phase::succeeded && w.box != colour::green))
+                    fail("an outcome was told before the box showed it");
+                ++seen.outcomes;
+                seen.outcome = a;
                 break;
             }
         }
-        // An Update that waits for the ports goes on once the port box has them.
-        if (ports_shown && !ports_listed)
-            fail("a port list taken by the port box was not handled");
     }
 
     // What the tool's words do to the box; its colour is the course's actions' alone.
@@ -565,7 +661,9 @@ void update_course_test::every_sequence_keeps_the_rules()
                           : 8;
     walker walk;
     walk.walk(world(), depth);
-    std::printf("update course: %ld sequences of up to %d events checked\n", walk.sequences, depth);
+    std::printf("update course: %ld sequences of up to %d events checked; the most actions of "
+                "one step: %zu of %zu\n",
+                walk.sequences, depth, walk.most_actions, course_actions::capacity);
     std::fflush(stdout);
     QVERIFY2(walk.failure.isEmpty(), qPrintable(walk.failure));
 }

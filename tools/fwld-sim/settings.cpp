@@ -116,9 +116,9 @@ bool parse_fault(const std::string &text, injected_fault &fault)
     injected_fault comm;
     comm.kind = fault_kind::comm;
     if (parse_number(rest, index)) {
-        if (index < 1 || index > static_cast<std::uint64_t>(texts::comm_error_count))
+        if (index < 1 || index > static_cast<std::uint64_t>(communication_text_count))
             return false;
-        comm.text = texts::comm_errors[index - 1];
+        comm.text = communication_texts[index - 1];
     } else {
         // Taken as written, so that any text, even one the program does not know, can be tried.
         comm.text = rest;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "communication_texts.h"
+
 // The tool's own output texts. The update program recognises them by exact substring
 // search, so blanks, punctuation and odd spelling are part of the contract.
 namespace texts {
@@ -49,29 +51,8 @@ const char reset_ok[] = "Reset send successful!";
 
 const char timeout[] = "Timeout!";
 
-// Communication failures, in the order the numbered form of the "comm" fault uses.
-const char *const comm_errors[] = {
-    "read at word address %d fail!",
-    "send reset failed!",
-    timeout,
-    "no stx char!",
-    "no second stx char!",
-    "no ending char!",
-    "checksum error: ",
-    "Write command send failed",
-    "EEProm write command receive failed!",
-    "Flash write command receive failed!",
-    "Erase command receive failed!",
-    "Erase command send failed",
-    "EEPROM Read command send failed",
-    "EEPROM Read command receive failed!",
-    "Flash Read command receive failed!",
-    "Flash Read command send failed",
-    "Version command send failed",
-    "Flash Read fail!",
-    "Written flash ends at word address ",
-};
-const int comm_error_count = sizeof comm_errors / sizeof comm_errors[0];
+// Communication failures, in the order the numbered form of the "comm" fault uses,
+// are in communication_texts.h.
 
 // Every other failure text, in the order the numbered form of the "text" fault uses.
 const char *const failure_texts[] = {

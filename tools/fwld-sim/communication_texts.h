@@ -1,9 +1,10 @@
 #pragma once
 
-// The tool's texts for a failure to talk to the device, each of which the program
-// reports as a communication error; numbered from 1 as the stand-in's comm:N fault
-// takes them. Typed for the tests, apart from the program's and the stand-in's own
-// copies, so that a character changed in either shows.
+// The tool's texts for a failure to talk to the device, each of which the update
+// program reports as a communication error; numbered from 1 as the stand-in's comm:N
+// fault takes them. Typed once from the tool's description for the stand-in and the
+// tests alike, apart from the update program's own table, so that a character changed
+// there shows.
 inline const char *const communication_texts[] = {"read at word address %d fail!",
                                                   "send reset failed!",
                                                   "Timeout!",
