@@ -5,7 +5,7 @@
 #
 # The cache key is everything that goes into the build: the qtbase source version,
 # the configure line and the cross compiler's version. A changed key builds anew
-# (about 20 minutes on 2 cores); a cached one takes seconds.
+# (about 45 minutes on 2 cores); a cached one takes seconds.
 
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine dpkg-dev xz-utils
     xvfb xauth)
@@ -71,7 +71,7 @@ ensure_windows_qt() {
         return 0
     fi
 
-    echo "Windows Qt: building qtbase $version for mingw-w64 into $WINDOWS_QT_PREFIX (about 20 minutes)"
+    echo "Windows Qt: building qtbase $version for mingw-w64 into $WINDOWS_QT_PREFIX (about 45 minutes on two cores)"
     local work="$root/work-$key"
     rm -rf "$work" "$WINDOWS_QT_PREFIX"
     mkdir -p "$work"
