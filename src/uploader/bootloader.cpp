@@ -205,6 +205,18 @@ void bootloader::handle(course_event::kind_type kind, int code, const tool_event
         case course_action::set_white:
             emit changecolour(white);
             break;
+        case course_action::check_file:
+            // On this thread, before anything else: the check of a 4 MB file takes
+            // milliseconds (bench_firmware_check), and its verdict decides what follows.
+            m_firmware = check_firmware_file(filepath);
+            m_firmware_checked = true;
+            m_runs.update_begins();
+            handle(m_firmware.verdict.accepted() ? course_event::file_accepted
+                                                 : course_event::file_refused);
+            break;
+        case course_action::set_apart:
+            emit update_opens();
+            break;
         case course_action::open_update: {
             emit update_opens();
             // The box starts afresh below the separator. Sent through show(), the
@@ -238,7 +250,10 @@ void bootloader::start_run(tool_run run)
         break;
     case tool_run::flashing:
         arguments << QStringLiteral("-s") << comport << QStringLiteral("-M") << baudrate
-                  << QStringLiteral("-B") << bootloader_version << QStringLiteral("-f") << filepath;
+                  << QStringLiteral("-B") << bootloader_version
+                  << QStringLiteral("-f")
+                  // The file checked at Update, whatever the firmware box holds since.
+                  << m_firmware.path;
         break;
     case tool_run::none:
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "firmware_check.h"
 #include "output_interpreter.h"
 #include "port_watch.h"
 #include "run_log.h"
@@ -70,7 +71,9 @@ public:
     // port-list run that has not read its list yet it waits for the list, so that
     // it runs on the port then chosen. Whatever is left of an update that is over
     // makes way. An accepted update opens here and nowhere else: update_opens, then
-    // the prompt to cycle power, which no earlier message holds on top.
+    // the prompt to cycle power, which no earlier message holds on top. Before all
+    // that, the firmware file is checked: one that cannot be right ends the update
+    // red at once, set apart but with no prompt and no run.
     void start_update();
     // Takes the port number from a serial box entry such as "COM7".
     void select_port(QString entry);
@@ -93,8 +96,9 @@ signals:
     // do; succeeded or failed when it is over, a failure with the message that
     // explains it. Sent once the box has been sent the words and the colour.
     void update_phase_changed(update_phase phase, QString explanation);
-    // An update has been accepted: what is still queued for the box belongs to the
-    // runs before, and the box sets them apart. The prompt follows at once.
+    // An update has been accepted, or refused for its file: what is still queued for
+    // the box belongs to the runs before, and the box sets them apart. The prompt,
+    // or the refusal, follows at once.
     void update_opens();
 
 public slots:
@@ -130,4 +134,8 @@ private:
     bool m_port_chosen = false;
     tool_output_reader m_reader;
     run_log m_runs;
+    // The firmware file as read at the last Update: what the writing run is given,
+    // and what Copy Details says of it.
+    firmware_check m_firmware;
+    bool m_firmware_checked = false;
 };

@@ -58,7 +58,7 @@ void bootloader::apply_output(const tool_event &said, bool lasting)
     case course_event::device_found:
         bootloader_version = said.version;
         device_name = said.name;
-        show(detection_message(device_name, bootloader_version, filepath), false);
+        show(detection_message(device_name, bootloader_version, m_firmware.path), false);
         break;
     default:
         for (const QString &text : said.texts)
@@ -150,6 +150,9 @@ QStringList bootloader::course_message_texts(course_message message, int code) c
         return {QString::fromLatin1(stopped_early).arg(code)};
     case course_message::stop_overdue:
         return {QString::fromLatin1(stop_overdue).arg(qMax(1, stop_wait_ms / 1000))};
+    case course_message::bad_firmware:
+        // As the tool's "hex file read failure!" brings it, then what is wrong where.
+        return {QString::fromLatin1(bad_firmware_message), fault_words(m_firmware.verdict)};
     case course_message::crashed:
     case course_message::process_error:
         return {error_occured, QString::fromLatin1(process_error_text(code))};
@@ -203,5 +206,8 @@ report_facts bootloader::details() const
         if (record.run == tool_run::flashing && flag >= 0)
             firmware = record.arguments.value(flag + 1);
     }
-    return gather_facts(program, firmware, runs);
+    report_facts facts = gather_facts(program, firmware, runs);
+    facts.firmware_checked = m_firmware_checked;
+    facts.checked_firmware = m_firmware;
+    return facts;
 }

@@ -47,9 +47,6 @@ const char incompatible_tool_message[] =
 const char choose_port_message[] = "Please select a serial port to use!\n\n";
 const char disk_message[] =
     "Unable to write to the hard drive... Please check your computer and try again.\n\n";
-const char bad_firmware_message[] =
-    "Unable to use this firmware file. Please ensure the file loaded is a valid firmware file for "
-    "your device, and is not corrupt!\n\n";
 const char too_much_data_message[] = "This file specifies more data than the current device can "
                                      "hold. The firmware may not behave as expected.\n\n";
 const char communication_message[] =
@@ -63,6 +60,10 @@ const char device_config_message[] = "Error with device configuration. Please ch
                                      "necessary.\n\n";
 
 } // namespace
+
+const char bad_firmware_message[] =
+    "Unable to use this firmware file. Please ensure the file loaded is a valid firmware file for "
+    "your device, and is not corrupt!\n\n";
 
 // The texts are the tool's own, blanks and case included; the "%d" and "%x" are
 // searched for as written.

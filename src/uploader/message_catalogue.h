@@ -43,6 +43,10 @@ constexpr std::size_t catalogue_row_count = 23;
 
 extern const std::array<catalogue_row, catalogue_row_count> tool_catalogue;
 
+// The message for a firmware file the tool cannot use ("hex file read failure!"), as
+// the table gives it; the program says it too for a file its own check refuses.
+extern const char bad_firmware_message[];
+
 // The text for a QProcess::ProcessError code; codes outside 0 to 5 give "Unknown!".
 const char *process_error_text(int code);
 

@@ -42,6 +42,13 @@ void run_record::end(ending_type how, int code, const QString &why)
     keep_last_of_tail();
 }
 
+void run_log::update_begins()
+{
+    m_ports_before_update = m_latest_ports;
+    m_update.clear();
+    m_update_begun = true;
+}
+
 void run_log::run_started(tool_run run, const QString &program, const QStringList &arguments)
 {
     run_record record;
@@ -58,6 +65,7 @@ void run_log::run_started(tool_run run, const QString &program, const QStringLis
         // A new update: the report now covers it and the port list it went on.
         m_ports_before_update = m_latest_ports;
         m_update = {record};
+        m_update_begun = true;
         m_current = update;
         break;
     case tool_run::flashing:
@@ -85,7 +93,7 @@ void run_log::run_ended(run_record::ending_type how, int code, const QString &wh
 QVector<run_record> run_log::report_runs() const
 {
     QVector<run_record> runs;
-    if (m_update.isEmpty()) {
+    if (!m_update_begun) {
         if (m_latest_ports.run != tool_run::none)
             runs.append(m_latest_ports);
         return runs;

@@ -58,6 +58,10 @@ private:
 class run_log
 {
 public:
+    // Update was pressed and its file checked: from now on the report covers this
+    // update, with the port list run before it, even when no run follows (a
+    // refused file).
+    void update_begins();
     void run_started(tool_run run, const QString &program, const QStringList &arguments);
     void output(const QByteArray &bytes);
     void run_ended(run_record::ending_type how, int code = 0, const QString &why = QString());
@@ -72,6 +76,7 @@ private:
     run_record m_latest_ports;
     run_record m_ports_before_update;
     QVector<run_record> m_update;
+    bool m_update_begun = false;
     // Which record the tool process is writing to.
     enum { none, ports, update } m_current = none;
 };

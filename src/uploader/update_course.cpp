@@ -291,6 +291,16 @@ void update_pressed(step_builder &step)
         step.message(course_message::already_running);
         return;
     }
+    // The file first: a file that cannot be right must neither cost the user a power
+    // cycle nor stop what runs.
+    s.file_asked = true;
+    step.act(course_action::check_file);
+}
+
+// The update opens and its waiting run starts once the port list allows.
+void file_accepted(step_builder &step)
+{
+    course_state &s = step.state();
     s.update = update_phase::running;
     step.act(course_action::set_white);
     step.act(course_action::open_update);
@@ -303,6 +313,18 @@ void update_pressed(step_builder &step)
     }
     step.leave(stop_cause::update_pressed);
     step.start_later(tool_run::waiting);
+}
+
+// The refused update is over before it began: nothing starts. What is left of an
+// earlier update goes, so that its run cannot change the box; a port list run goes
+// on, since it serves the port box.
+void file_refused(step_builder &step)
+{
+    const course_state &s = step.state();
+    if (is_update_run(s.run) || is_update_run(s.start_due))
+        step.leave(stop_cause::update_pressed);
+    step.act(course_action::set_apart);
+    fail(step, course_message::bad_firmware);
 }
 
 } // namespace
@@ -320,6 +342,17 @@ course_step next_step(const course_state &state, const course_event &event)
     switch (event.kind) {
     case course_event::update_pressed:
         update_pressed(step);
+        break;
+
+    case course_event::file_accepted:
+    case course_event::file_refused:
+        if (!s.file_asked)
+            break;
+        s.file_asked = false;
+        if (event.kind == course_event::file_accepted)
+            file_accepted(step);
+        else
+            file_refused(step);
         break;
 
     case course_event::ports_wanted:

@@ -14,10 +14,13 @@
 // clang-format off
 // | event                   | no update under way             | update under way                  | update over (green or red) |
 // |-------------------------|---------------------------------|-----------------------------------|----------------------------|
-// | Update pressed          | stop what runs; open; wait for  | "An update is already running!"   | as with no update          |
+// | Update pressed          | check the firmware file         | "An update is already running!"   | as with no update          |
+// | file accepted           | stop what runs; open; wait for  | -                                 | -                          |
 // |                         | the device                      |                                   |                            |
-// |   ... during a port list| open; wait for the device once  | (the same)                        |                            |
+// |   ... during a port list| open; wait for the device once  |                                   |                            |
 // |       not yet read      | the list is read                |                                   |                            |
+// | file refused            | stop an old update's run; set   | -                                 | -                          |
+// |                         | apart; red, what is wrong where |                                   |                            |
 // | ports wanted            | stop what runs; start port list,| nothing                           | as with no update          |
 // |                         | unless a list run is going      |                                   |                            |
 // | devices changed         | the same, once a list run going | list once the update and its run  | as with no update          |
@@ -101,12 +104,16 @@ struct course_state
     // A serial device came or went since the ports were last listed: they are
     // listed once no update holds the tool and no list run is going.
     bool ports_due = false;
+    // Update asked for the firmware file to be checked: its verdict decides.
+    bool file_asked = false;
 };
 
 struct course_event
 {
     enum kind_type {
         update_pressed,
+        file_accepted,   // the verdict of the firmware file's check, which Update asked for
+        file_refused,    // (the file cannot be right)
         ports_wanted,    // list the ports: at start-up, or the user opened the port box
         devices_changed, // a serial device came or went
         ports_overdue,   // Update has waited long enough for a port list
@@ -143,6 +150,8 @@ enum class course_message {
     failed_to_start, // "Error occured: " and "Failed to start!"
     process_error,   // "Error occured: " and the error's text
     stop_overdue,    // "The upload tool has not stopped after 10 seconds. ..."
+    bad_firmware,    // the tool's own message for a file it cannot use, and what the
+                     // check found wrong where
 };
 
 // What explains an update's outcome to those who cannot see the box's colour.
@@ -167,6 +176,8 @@ struct course_action
         set_green,
         set_red,
         set_white,
+        check_file,   // read and check the firmware file: its verdict comes back at once
+        set_apart,    // a refused update: the box sets earlier runs apart, with no prompt
         open_update,  // an update is accepted: the box sets earlier runs apart and asks
                       // for a power cycle; the update is told as running
         tell_outcome, // the update is over: `phase`, explained as `explained_by` says

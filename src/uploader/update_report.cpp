@@ -84,6 +84,34 @@ void write_run(QString &out, const run_record &record)
     out += QLatin1String("[end of output]\n");
 }
 
+QString address(quint64 value)
+{
+    return QStringLiteral("0x") +
+           QString::number(value, 16).toUpper().rightJustified(8, QLatin1Char('0'));
+}
+
+// What the check at Update read: support can tell the file by its hash.
+void write_check(QString &out, const firmware_check &check)
+{
+    const hex_verdict &verdict = check.verdict;
+    out += QLatin1String("\n== Firmware file as checked at Update ==\n");
+    out += QLatin1String("File: ") + check.path + QLatin1Char('\n');
+    if (verdict.fault != hex_fault::unreadable)
+        out += QStringLiteral("Size: %1 bytes\n").arg(check.size);
+    if (!check.sha256.isEmpty())
+        out += QLatin1String("SHA-256: ") + QLatin1String(check.sha256) + QLatin1Char('\n');
+    if (verdict.data_bytes > 0)
+        out +=
+            QStringLiteral("Data: %1 bytes, addresses %2 to %3%4\n")
+                .arg(verdict.data_bytes)
+                .arg(address(verdict.lowest), address(verdict.highest),
+                     verdict.accepted() ? QString() : QStringLiteral(" (those before the fault)"));
+    out += QLatin1String("Verdict: ") +
+           (verdict.accepted() ? QStringLiteral("accepted")
+                               : QLatin1String("refused: ") + fault_words(verdict)) +
+           QLatin1Char('\n');
+}
+
 } // namespace
 
 namespace {
@@ -224,6 +252,9 @@ QString write_report(const report_facts &facts)
                QStringLiteral(" (%1 bytes, last modified %2)\n")
                    .arg(facts.firmware_size)
                    .arg(when(facts.firmware_modified));
+
+    if (facts.firmware_checked)
+        write_check(out, facts.checked_firmware);
 
     if (facts.runs.isEmpty())
         out += QLatin1String("\nThe tool has not been run.\n");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "firmware_check.h"
 #include "run_log.h"
 
 #include <QDateTime>
@@ -30,6 +31,9 @@ struct report_facts
     bool firmware_found = false;
     qint64 firmware_size = 0;
     QDateTime firmware_modified;
+    // The file as the check at the last Update read it, when there was one.
+    bool firmware_checked = false;
+    firmware_check checked_firmware;
 
     QVector<run_record> runs;
 

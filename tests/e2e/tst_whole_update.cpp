@@ -85,6 +85,8 @@ private slots:
     void floods_leave_window_responsive();
     void copy_details_data();
     void copy_details();
+    void damaged_file_never_reaches_tool_data();
+    void damaged_file_never_reaches_tool();
 };
 
 void whole_update_test::initTestCase()
@@ -108,11 +110,6 @@ void whole_update_test::outcome_data()
     QTest::newRow("device_never_appears")
         << QByteArray("device_appears_after_ms=60000\nwait_limit_ms=300\n") << library << good
         << tool_messages::no_device << "red";
-    QTest::newRow("defective_hex_file")
-        << QByteArray() << library << broken_checksum()
-        << "File could not be uploaded to device. Please ensure the firmware file is not corrupt "
-           "and is a valid firmware file from https://www.velmora.example/downloads!"
-        << "red";
     QTest::newRow("communication_error_while_writing")
         << QByteArray("fault=comm:no stx char!\n") << library << good
         << "Communication error! Please ensure all cables are secure and in good repair!"
@@ -801,8 +798,9 @@ void whole_update_test::floods_leave_window_responsive()
 void whole_update_test::copy_details_data()
 {
     QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<QString>("during_update"); // "nothing", "tool_goes" or "port_changes"
-    QTest::addColumn<QString>("opened_by");     // "mouse" or "shift_f10"
+    // "nothing", "tool_goes", "port_changes" or "bad_file" (fw.hex damaged before Update)
+    QTest::addColumn<QString>("during_update");
+    QTest::addColumn<QString>("opened_by"); // "mouse" or "shift_f10"
     // Each found in the report after the one before it.
     QTest::addColumn<QStringList>("in_order");
 
@@ -816,7 +814,9 @@ void whole_update_test::copy_details_data()
                "3:print Upload Progress  50%\\b\\b\\b\\b\n3:exit 7\n"
         << "nothing"
         << "mouse"
-        << QStringList{"Command line: ./fwld.exe -t\n", waiting, writing,
+        << QStringList{"SHA-256: e01b381491bcc4f1714fa44786f72da1a4948d7af1e3be28507fc42843adbc76\n"
+                       "Data: 4 bytes, addresses 0x00000000 to 0x00000003\nVerdict: accepted\n",
+                       "Command line: ./fwld.exe -t\n", waiting, writing,
                        "How it ended: exited with exit code 7",
                        // As a terminal shows it: CR LF ends the line, UTF-8 reads as
                        // text, a byte that is no UTF-8 is escaped.
@@ -843,6 +843,16 @@ void whole_update_test::copy_details_data()
                        "How it ended: stopped by the program: the port chosen in the "
                        "port box changed",
                        port_changed, "Final colour: red"};
+    // The file as the check read it, and no run of the update.
+    QTest::newRow("firmware_refused")
+        << ports << "bad_file"
+        << "mouse"
+        << QStringList{"== Firmware file as checked at Update ==\nFile: fw.hex\nSize: 32 bytes\n"
+                       "SHA-256: dd5a3330d4368b2e3402838434d3e09306878958d439ffffd9f3a549f94ba22d\n"
+                       "Verdict: refused: Line 1: the checksum does not match.\n",
+                       "Command line: ./fwld.exe -t\n",
+                       "== Status box ==", "Line 1: the checksum does not match.\n",
+                       "Final colour: red (Update failed)"};
     // 160,000 lines of 64 bytes, of which the first and the last 64 KB are kept.
     QTest::newRow("flood_within_the_cap")
         << ports + found +
@@ -867,6 +877,8 @@ void whole_update_test::copy_details()
     QVERIFY(rig.ports_listed());
     if (during_update == "tool_goes")
         QVERIFY(QFile::remove(rig.dir.file_path("fwld.exe")));
+    if (during_update == "bad_file")
+        QVERIFY(rig.dir.write_file("fw.hex", ":0400000001020304F1\n:00000001FF\n"));
     rig.press_update();
     if (during_update == "port_changes") {
         QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
@@ -908,6 +920,57 @@ void whole_update_test::copy_details()
                                      expected + "\n--- report ---\n" + report.left(4000)));
         from = at + expected.size();
     }
+}
+
+void whole_update_test::damaged_file_never_reaches_tool_data()
+{
+    QTest::addColumn<QByteArray>("firmware"); // empty: listed, then gone before Update
+    QTest::addColumn<QString>("cause");       // REASON: the system's, for a file gone
+
+    QTest::newRow("checksum_broken") << broken_checksum() << "Line 1: the checksum does not match.";
+    QTest::newRow("cut_short_in_a_line")
+        << QByteArray(":0400000001020304F2\n:04000400050")
+        << "Line 2: the file ends in the middle of this line. It may not have downloaded "
+           "completely.";
+    QTest::newRow("binary_renamed")
+        << QByteArray("\x0c\x94\x34\x00\x0c\x94\x46\x00", 8)
+        << "The file is not a text file, so it cannot be a firmware (.hex) file.";
+    QTest::newRow("gone_before_update") << QByteArray() << "The file could not be read: REASON";
+}
+
+// A file that cannot be right is refused at Update, before the user is asked to
+// cycle power; the tool never sees it, and Update goes on at once with another file.
+void whole_update_test::damaged_file_never_reaches_tool()
+{
+    QFETCH(QByteArray, firmware);
+    QFETCH(QString, cause);
+
+    window_rig rig;
+    // fw.hex is chosen, as the first listed; other.hex is the user's next choice.
+    QVERIFY(rig.build({"fw.hex", "other.hex"}, ports_answer + QByteArray("2:exit 3\n")));
+    rig.open();
+    QVERIFY(rig.ports_listed());
+    QVERIFY(firmware.isEmpty() ? QFile::remove("fw.hex") : rig.dir.write_file("fw.hex", firmware));
+    QFile gone("fw.hex");
+    if (firmware.isEmpty() && !gone.open(QIODevice::ReadOnly))
+        cause.replace("REASON", gone.errorString());
+    QSignalSpy told(&rig.controller, &bootloader::update_phase_changed);
+
+    rig.press_update();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.colour(), status_colour("red"), tool_wait_ms);
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.lines().value(1), cause);
+    QCOMPARE(rig.lines().value(2), QString(tool_messages::bad_firmware));
+    QVERIFY(!rig.lines().contains("Please cycle power to the device...."));
+    QCOMPARE(rig.dir.runs(), QList<QStringList>{{"-t"}});
+    QCOMPARE(told.count(), 1);
+    QCOMPARE(told.first().at(0).value<update_phase>(), update_phase::failed);
+    QCOMPARE(told.first().at(1).toString(), QString(tool_messages::bad_firmware) + ' ' + cause);
+
+    rig.firmware->setCurrentIndex(1);
+    rig.press_update();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 2, tool_wait_ms);
+    QCOMPARE(rig.dir.runs().last(), (QStringList{"-s", "4", "-M", "1000000", "-b"}));
 }
 
 QTEST_MAIN(whole_update_test)

@@ -46,9 +46,6 @@ inline const char device_found[] = "2:print Device found on port:4:2A:Unit\\r\\n
 // The firmware box's entry that opens the file dialog.
 inline const char load_file[] = "Load File....";
 
-// A firmware file that holds nothing but its end record.
-inline const char empty_firmware[] = ":00000001FF\n";
-
 struct window_rig
 {
     explicit window_rig(tool_dir::tool_kind tool = tool_dir::fake_tool) : dir(tool) {}

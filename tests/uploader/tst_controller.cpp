@@ -143,15 +143,15 @@ void controller_test::runs_data()
     QTest::newRow("update_defaults")
         << "update"
         << "1"
-        << "" << QStringList{"-s", "1", "-M", "1000000", "-b"} << "white red";
+        << "fw.hex" << QStringList{"-s", "1", "-M", "1000000", "-b"} << "white red";
     QTest::newRow("update_selected_COM12")
         << "update"
         << "COM12"
-        << "" << QStringList{"-s", "12", "-M", "1000000", "-b"} << "white red";
+        << "fw.hex" << QStringList{"-s", "12", "-M", "1000000", "-b"} << "white red";
     QTest::newRow("update_entry_without_COM")
         << "update"
         << "ttyS0"
-        << "" << QStringList{"-s", "", "-M", "1000000", "-b"} << "white red";
+        << "fw.hex" << QStringList{"-s", "", "-M", "1000000", "-b"} << "white red";
     QTest::newRow("flash_defaults")
         << "flash"
         << "1"
@@ -163,10 +163,6 @@ void controller_test::runs_data()
         << "my firmware/new version.hex"
         << QStringList{"-s", "7", "-M", "1000000", "-B", "2A", "-f", "my firmware/new version.hex"}
         << "white white red";
-    QTest::newRow("flash_empty_path_still_passed")
-        << "flash"
-        << "1"
-        << "" << QStringList{"-s", "1", "-M", "1000000", "-B", "2A", "-f", ""} << "white white red";
 }
 
 void controller_test::runs()
@@ -188,6 +184,7 @@ void controller_test::runs()
     if (port != "1")
         controller.select_port(port);
     controller.filepath = path;
+    QVERIFY(path.isEmpty() || dir.write_file(path, empty_firmware));
     QStringList sent;
     connect(&controller, &bootloader::changecolour, this, [&](const QColor &colour) {
         sent << (colour == QColor(255, 255, 255) ? "white"

@@ -16,6 +16,9 @@
 //     changes the box; after a failure only a success line of the same run does;
 //   - Update is refused only while an update is under way; an accepted Update
 //     leads to a waiting run once the event loop has had its turns;
+//   - every other Update has its firmware file checked once; a file that cannot
+//     be right ends the update at once: set apart, with no prompt, red with the
+//     firmware-file message, and no update run starts until the next Update;
 //   - no port list once an update's runs have begun; a serial device that came or went
 //     during one has the ports listed once the update and its run are over;
 //   - no stop or start while one of the tool's notifications is being handled,
@@ -53,7 +56,8 @@ enum class said {
     port_changed,
     already_running,
     process_error,
-    stop_overdue
+    stop_overdue,
+    bad_firmware
 };
 
 struct tool
@@ -100,10 +104,12 @@ struct feed
     int code = 0;
     const char *name;
     stop_cause cause = stop_cause::none;
+    bool bad_file = false; // Update with a firmware file the check refuses
 };
 
 const feed user_events[] = {
     {course_event::update_pressed, 0, "update", stop_cause::update_pressed},
+    {course_event::update_pressed, 0, "update_bad_file", stop_cause::update_pressed, true},
     {course_event::ports_wanted, 0, "ports_wanted", stop_cause::ports_wanted},
     {course_event::devices_changed, 0, "devices_changed", stop_cause::devices_changed},
     {course_event::port_changed, 0, "port_changed", stop_cause::port_changed},
@@ -130,6 +136,8 @@ struct step_seen
     bool changed = false; // the status box
     bool passed = false;  // the tool's output
     int opened = 0;
+    int set_apart = 0;
+    int checks = 0; // of the firmware file
     int outcomes = 0;
     course_action outcome; // the last one told
 };
@@ -150,7 +158,9 @@ public:
         if (!failure.isEmpty() || depth == 0 || w.closed)
             return;
         for (const feed &f : user_events)
-            step_into(w, f, depth);
+            // While an update is under way Update checks no file, as "update" holds.
+            if (!f.bad_file || w.stage != world::under_way)
+                step_into(w, f, depth);
         if (w.safe_points > 0)
             step_into(w, {course_event::safe_point, 0, "safe_point"}, depth);
         if (w.stop_watch)
@@ -223,6 +233,10 @@ private:
         const stop_cause immediate =
             f.kind == course_event::safe_point ? stop_cause::none : f.cause;
         apply(w, f.kind, f.code, from_tool, source, immediate, devices_pending_before, seen);
+        // The controller checks the file at once and hands the course the verdict.
+        if (seen.checks > 0)
+            apply(w, f.bad_file ? course_event::file_refused : course_event::file_accepted, 0,
+                  false, source, immediate, devices_pending_before, seen);
 
         // Whatever ended, the process is free, from inside its end's notification.
         if (ends) {
@@ -247,7 +261,7 @@ private:
         if (f.kind == course_event::tool_ports && seen.passed && source.run != tool_run::port_list)
             fail("only a port list run's line refills the port box");
 
-        check_update_press(w, f, seen, stage_before);
+        const bool refused = check_update_press(w, f, seen, stage_before);
         if (from_tool)
             check_tool_event(w, f, source, seen.changed, seen.passed, stage_before, box_before,
                              last_before);
@@ -262,14 +276,15 @@ private:
              f.kind == course_event::closing || f.kind == course_event::safe_point) &&
             seen.changed)
             fail("a stop, a start or a port list changed the status box");
-        check_outcome_told(w, f, stage_before, seen);
+        check_outcome_told(w, f, stage_before, seen, refused);
     }
 
     // Every outcome the rules above saw is told once, with the words that explain it.
-    void check_outcome_told(const world &w, const feed &f, int stage_before, const step_seen &seen)
+    void check_outcome_told(const world &w, const feed &f, int stage_before, const step_seen &seen,
+                            bool refused)
     {
-        const bool ended =
-            stage_before != w.stage && (w.stage == world::green || w.stage == world::red);
+        const bool ended = refused || (stage_before != w.stage &&
+                                       (w.stage == world::green || w.stage == world::red));
         if (seen.outcomes != (ended ? 1 : 0)) {
             fail(ended ? "an outcome was not told once" : "an outcome was told with none");
             return;
@@ -296,25 +311,36 @@ private:
             fail("the outcome's message does not name the exit code");
     }
 
-    void check_update_press(world &w, const feed &f, const step_seen &seen, int stage_before)
+    // Whether Update was refused for its file, which ends the new update at once.
+    bool check_update_press(world &w, const feed &f, const step_seen &seen, int stage_before)
     {
         if (f.kind != course_event::update_pressed) {
-            if (seen.opened != 0)
-                fail("an update opened without Update");
-            return;
+            if (seen.opened != 0 || seen.set_apart != 0 || seen.checks != 0)
+                fail("an update opened, was set apart or had its file checked without Update");
+            return false;
         }
         if (stage_before == world::under_way) {
-            if (seen.opened != 0 || w.last != said::already_running)
+            if (seen.opened != 0 || seen.set_apart != 0 || seen.checks != 0 ||
+                w.last != said::already_running)
                 fail("Update during an update was not refused with its message");
-            return;
+            return false;
         }
-        if (seen.opened != 1)
+        if (seen.checks != 1)
+            fail("Update did not have its firmware file checked once");
+        ++w.update;
+        w.ports_came_for_update = false;
+        if (f.bad_file) {
+            if (seen.opened != 0 || seen.set_apart != 1)
+                fail("a refused file opened the update, or did not set the runs before apart");
+            expect_failed(w, said::bad_firmware, "a refused file");
+            return true;
+        }
+        if (seen.opened != 1 || seen.set_apart != 0)
             fail("an accepted Update did not open the update once");
         if (w.box != colour::white)
             fail("an accepted Update did not turn the box white");
-        ++w.update;
         w.stage = world::under_way;
-        w.ports_came_for_update = false;
+        return false;
     }
 
     void check_tool_event(world &w, const feed &f, const tool &source, bool changed, bool passed,
@@ -474,6 +500,7 @@ private:
             fail("a step had more actions than it has room for");
         most_actions = std::max<std::size_t>(most_actions, step.actions.count);
         bool shown = false; // the tool's words, in this step
+        bool words = false; // the course's
         for (const course_action &a : step.actions) {
             switch (a.kind) {
             case course_action::stop_tool: {
@@ -494,7 +521,7 @@ private:
                 w.stop_watch = true;
                 break;
             case course_action::watch_ports:
-                if (kind != course_event::update_pressed)
+                if (kind != course_event::file_accepted)
                     fail("the bound on the port list's wait started without Update");
                 break;
             case course_action::stop_at_exit:
@@ -510,6 +537,9 @@ private:
                 // A device change still asks for its list.
                 if (w.start_dropped && !(a.run == tool_run::port_list && w.devices_pending))
                     fail("a start after the bound on a stop ran out, unasked");
+                // Only an update under way has runs: a refused file never reaches the tool.
+                if (a.run != tool_run::port_list && w.stage != world::under_way)
+                    fail("an update run started with no update under way");
                 if (a.run == tool_run::port_list) {
                     // An Update pressed while a list was being read waits for it,
                     // before it has touched the device.
@@ -547,6 +577,7 @@ private:
                 break;
             case course_action::show_message:
                 seen.changed = true;
+                words = true;
                 w.last = said_of(a.message);
                 w.last_code = a.code;
                 break;
@@ -562,6 +593,17 @@ private:
                 w.box = colour::white;
                 if (kind == course_event::device_found && !shown)
                     fail("white came before the detection line");
+                break;
+            case course_action::check_file:
+                if (kind != course_event::update_pressed)
+                    fail("a firmware check without Update");
+                ++seen.checks;
+                break;
+            case course_action::set_apart:
+                // What the box still had queued goes first, not the refusal.
+                if (kind != course_event::file_refused || words)
+                    fail("the runs before set apart other than before a refusal's words");
+                ++seen.set_apart;
                 break;
             case course_action::open_update:
                 ++seen.opened;
@@ -620,6 +662,8 @@ private:
             return said::process_error;
         case course_message::stop_overdue:
             return said::stop_overdue;
+        case course_message::bad_firmware:
+            return said::bad_firmware;
         }
         return said::nothing;
     }
