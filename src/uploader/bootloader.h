@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keep_awake.h"
 #include "output_interpreter.h"
 #include "port_watch.h"
 #include "run_log.h"
@@ -15,6 +16,15 @@
 #include <QTimer>
 
 #include <functional>
+
+// The tool's process. One that outlives its kill at the program's end is let go
+// (on Windows a tool stuck in a serial driver ends when the driver lets go):
+// QProcess's own destructor would wait for it another 30 seconds.
+class tool_process : public QProcess
+{
+public:
+    void let_go() { setProcessState(QProcess::NotRunning); }
+};
 
 // The controller between the window and the uploader tool "./fwld.exe": it owns
 // the one tool process, holds what goes onto the tool's command line, keeps what
@@ -32,7 +42,7 @@ public:
     bootloader();
     ~bootloader() override;
 
-    QProcess process;
+    tool_process process;
     QString bootloader_version;
     QString device_name;
     QString filepath;
@@ -51,7 +61,8 @@ public:
     // what was to start instead is dropped.
     int stop_wait_ms = 10000;
     // How a stop ends the tool: QProcess::kill, which returns at once; the end
-    // comes back through the event loop. A test puts in one that the tool survives.
+    // comes back through the event loop. At the program's end the tool has about
+    // two seconds to end after it. A test puts in one that the tool survives.
     std::function<void(QProcess &)> kill_tool = [](QProcess &tool) { tool.kill(); };
     // Where serial devices appear on Linux; a test points it at a folder of its own.
     QString device_folder = QStringLiteral("/dev");
@@ -79,6 +90,9 @@ public:
     void choose_port(const QString &entry);
     // An update has been accepted and has not ended yet.
     bool update_running() const { return update_under_way(m_course); }
+    // From the detection line until the outcome: stopping the tool now would leave
+    // the device without working firmware.
+    bool device_being_written() const { return ::device_being_written(m_course); }
     // The runs of the current or last update and the port list before it, with
     // the program, machine and firmware, for the report support reads.
     report_facts details() const;
@@ -96,6 +110,8 @@ signals:
     // An update has been accepted: what is still queued for the box belongs to the
     // runs before, and the box sets them apart. The prompt follows at once.
     void update_opens();
+    // The device is being written from now until the update's outcome.
+    void writing_begins();
 
 public slots:
     void filepathupdate(QString text);
@@ -116,6 +132,7 @@ private:
     QStringList course_message_texts(course_message message, int code) const;
     QString explanation_of(const course_action &outcome, const tool_event *said) const;
     void show(QString text, bool lasting);
+    void end_tool_at_exit();
 
     course_state m_course;
     QTimer m_port_list_wait;
@@ -130,4 +147,6 @@ private:
     bool m_port_chosen = false;
     tool_output_reader m_reader;
     run_log m_runs;
+    // Holds the system awake from an update's opening to its outcome.
+    keep_awake m_awake;
 };
