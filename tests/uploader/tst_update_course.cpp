@@ -96,51 +96,31 @@ struct world
     bool writing = false; // the device, since the detection line
 };
 
-// One event as the test feeds it.
+// One event as the test feeds it, with the reason it gives to stop a run, from the
+// design: the user's wishes, the list an update waited for, the device found.
 struct feed
 {
     course_event::kind_type kind;
     int code = 0;
     const char *name;
+    stop_cause cause = stop_cause::none;
 };
 
-// What an event gives as the reason to stop a run, from the design: the user's
-// wishes, the list an update waited for, the device found.
-stop_cause cause_of(const feed &f)
-{
-    const std::string name = f.name;
-    if (name == "update")
-        return stop_cause::update_pressed;
-    if (name == "ports_wanted")
-        return stop_cause::ports_wanted;
-    if (name == "devices_changed")
-        return stop_cause::devices_changed;
-    if (name == "port_changed")
-        return stop_cause::port_changed;
-    if (name == "ports_overdue")
-        return stop_cause::ports_overdue;
-    if (name == "ports")
-        return stop_cause::ports_listed;
-    if (name == "device")
-        return stop_cause::device_found;
-    return stop_cause::none;
-}
-
 const feed user_events[] = {
-    {course_event::update_pressed, 0, "update"},
-    {course_event::ports_wanted, 0, "ports_wanted"},
-    {course_event::devices_changed, 0, "devices_changed"},
-    {course_event::port_changed, 0, "port_changed"},
-    {course_event::ports_overdue, 0, "ports_overdue"},
+    {course_event::update_pressed, 0, "update", stop_cause::update_pressed},
+    {course_event::ports_wanted, 0, "ports_wanted", stop_cause::ports_wanted},
+    {course_event::devices_changed, 0, "devices_changed", stop_cause::devices_changed},
+    {course_event::port_changed, 0, "port_changed", stop_cause::port_changed},
+    {course_event::ports_overdue, 0, "ports_overdue", stop_cause::ports_overdue},
     {course_event::closing, 0, "closing"},
 };
 const feed tool_events[] = {
     {course_event::tool_text, 0, "text"},
-    {course_event::tool_ports, 0, "ports"},
+    {course_event::tool_ports, 0, "ports", stop_cause::ports_listed},
     {course_event::tool_warning, 0, "warning"},
     {course_event::tool_failure, 0, "failure"},
     {course_event::tool_success, 0, "success"},
-    {course_event::device_found, 0, "device"},
+    {course_event::device_found, 0, "device", stop_cause::device_found},
     {course_event::run_ended, 0, "exit_0"},
     {course_event::run_ended, 3, "exit_3"},
     {course_event::crashed, 1, "crash"},
@@ -226,8 +206,8 @@ private:
             --w.safe_points;
         if (f.kind == course_event::stop_overdue)
             w.stop_watch = false;
-        if (cause_of(f) != stop_cause::none && w.process.run != tool_run::none)
-            w.process.causes |= 1U << static_cast<int>(cause_of(f));
+        if (f.cause != stop_cause::none && w.process.run != tool_run::none)
+            w.process.causes |= 1U << static_cast<int>(f.cause);
         if (from_tool) {
             w.process.fresh = false;
             if (ends)
@@ -247,7 +227,7 @@ private:
             w.ports_came_for_update = true;
 
         const stop_cause immediate =
-            f.kind == course_event::safe_point ? stop_cause::none : cause_of(f);
+            f.kind == course_event::safe_point ? stop_cause::none : f.cause;
         apply(w, f.kind, f.code, from_tool, source, immediate, devices_pending_before, seen);
 
         // Whatever ended, the process is free, from inside its end's notification.
