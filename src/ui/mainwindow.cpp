@@ -393,6 +393,8 @@ void MainWindow::ask_before_stopping(interruption what)
     question->setAttribute(Qt::WA_DeleteOnClose);
     QMessageBox *asked = question;
     connect(asked, &QDialog::finished, this, [this, asked, stop, what] {
+        // Answered: the outcome that a stop brings finds no question to take away.
+        question.clear();
         stop_after_question(what, asked->clickedButton() == stop);
     });
     question->open();
