@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -20,11 +21,17 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSessionManager>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -106,6 +113,15 @@ MainWindow::MainWindow(bootloader &controller, QTimer &status_timer, QWidget *pa
     connect(&controller, SIGNAL(update_phase_changed(update_phase, QString)), this,
             SLOT(show_update_phase(update_phase, QString)));
     connect(&controller, &bootloader::update_opens, this, &MainWindow::set_apart_for_update);
+    connect(&controller, &bootloader::writing_begins, this, [this] { hold_session_end(true); });
+#if QT_CONFIG(sessionmanager)
+    // Windows ending the session (a log off, a restart for its updates) is refused
+    // while the device is written; at any other time it goes on.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &session) {
+        if (this->controller.device_being_written())
+            session.cancel();
+    });
+#endif
     ui->Status_textbox->setAccessibleDescription(tr(phase_words(update_phase::idle)));
     speak_chosen_entry(*ui->serial_combobox, *ui->label_3);
     speak_chosen_entry(*ui->Firmware_combobox, *ui->label_4);
@@ -312,7 +328,13 @@ void MainWindow::show_update_phase(update_phase phase, QString explanation)
     // The start is told with what the user is to do, a failure with what went wrong.
     notice->say(explanation.isEmpty() ? words : words + QLatin1String(". ") + explanation);
     const bool over = phase == update_phase::succeeded || phase == update_phase::failed;
-    if (over && !isActiveWindow() && request_attention)
+    if (!over)
+        return;
+    hold_session_end(false);
+    // Nothing left to stop: the question goes, and the window stays as it is.
+    if (question)
+        question->reject();
+    if (!isActiveWindow() && request_attention)
         request_attention(*this);
 }
 
@@ -320,7 +342,92 @@ void MainWindow::on_serial_combobox_currentIndexChanged(int index)
 {
     // Only the user changes the box's entry: the controller's lists come in quietly.
     // Read at once, as the entry stands at this change.
-    controller.choose_port(ui->serial_combobox->itemText(index));
+    const QString entry = ui->serial_combobox->itemText(index);
+    if (controller.device_being_written()) {
+        port_wanted = entry;
+        ask_before_stopping(interruption::port_change);
+        return;
+    }
+    controller.choose_port(entry);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (close_confirmed || !controller.device_being_written()) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+#if QT_CONFIG(sessionmanager)
+    // Qt 5 closes the windows when Windows ends the session, which has been refused
+    // already; Windows' own screen tells the user why.
+    if (qApp->isSavingSession())
+        return;
+#endif
+    ask_before_stopping(interruption::closing);
+}
+
+void MainWindow::ask_before_stopping(interruption what)
+{
+    if (question) {
+        question->activateWindow();
+        return;
+    }
+    const bool closing = what == interruption::closing;
+    // Opened without a loop of its own (exec()): the tool's output and the status
+    // timer go on meanwhile, and the outcome can come.
+    question = new QMessageBox(
+        QMessageBox::Warning, windowTitle(),
+        closing ? tr("The firmware is still being written to the device. Closing now stops the "
+                     "update and can leave the device without working firmware until it is "
+                     "updated again.")
+                : tr("The firmware is still being written to the device. Choosing another port "
+                     "now stops the update and can leave the device without working firmware "
+                     "until it is updated again."),
+        QMessageBox::NoButton, this);
+    QPushButton *keep = question->addButton(tr("Keep Updating"), QMessageBox::RejectRole);
+    QPushButton *stop = question->addButton(
+        closing ? tr("Stop and Close") : tr("Stop and Change Port"), QMessageBox::DestructiveRole);
+    question->setDefaultButton(keep);
+    question->setEscapeButton(keep);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox *asked = question;
+    connect(asked, &QDialog::finished, this, [this, asked, stop, what] {
+        // Answered: the outcome that a stop brings finds no question to take away.
+        question.clear();
+        stop_after_question(what, asked->clickedButton() == stop);
+    });
+    question->open();
+}
+
+void MainWindow::stop_after_question(interruption what, bool stop)
+{
+    if (what == interruption::closing) {
+        close_confirmed = stop;
+        if (stop)
+            close();
+        return;
+    }
+    if (stop)
+        controller.choose_port(port_wanted);
+    else
+        update_device_box(controller.COMdevices); // back on the port being written, quietly
+}
+
+void MainWindow::hold_session_end(bool hold)
+{
+    if (hold == session_end_held)
+        return;
+    session_end_held = hold;
+#ifdef Q_OS_WIN
+    const HWND window = reinterpret_cast<HWND>(winId());
+    if (hold)
+        ShutdownBlockReasonCreate(
+            window, reinterpret_cast<LPCWSTR>(
+                        tr("Writing firmware to the device: do not turn off").utf16()));
+    else
+        ShutdownBlockReasonDestroy(window);
+#endif
 }
 
 void MainWindow::open_status_menu(const QPoint &pos)

@@ -5,11 +5,14 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
+class QCloseEvent;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
@@ -55,6 +58,9 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // While the device is written, a close asks first (and goes on only when the
+    // user chooses to stop); at any other time the window closes at once.
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     // Connected by name when the form is set up. The boxes' slots take the index:
@@ -76,6 +82,15 @@ private slots:
     void copy_details();
 
 private:
+    // What a question stops when the user chooses to.
+    enum class interruption { closing, port_change };
+    // Asks whether to stop the update while the device is written. The question
+    // keeps the update by default (Return, Escape); it goes, as if so answered,
+    // when the update ends meanwhile.
+    void ask_before_stopping(interruption what);
+    void stop_after_question(interruption what, bool stop);
+    // Windows: its session end names the program's reason while the device is written.
+    void hold_session_end(bool hold);
     void fit_caption_fonts();
     void set_caption_point_size(int point_size);
     void fill_firmware_box();
@@ -91,4 +106,10 @@ private:
     bootloader &controller;
     QTimer &status_timer;
     spoken_notice *notice;
+    QPointer<QMessageBox> question;
+    // The user chose to stop the update and close.
+    bool close_confirmed = false;
+    // The port the user chose while the device was written, until the question is answered.
+    QString port_wanted;
+    bool session_end_held = false;
 };

@@ -29,6 +29,10 @@ bool held_by_debugger(qint64 pid)
 namespace {
 
 const char cycle_power_prompt[] = "Please cycle power to the device....";
+// How the program is named where the system lists what keeps it awake.
+const char program_name[] = "Velmora Firmware Update Tool";
+// How long the program's end waits for a killed tool.
+const int exit_wait_ms = 2000;
 
 // Why the program stopped a run, in the report's words.
 QString stop_reason(stop_cause cause)
@@ -178,7 +182,8 @@ void bootloader::handle(course_event::kind_type kind, int code, const tool_event
             break;
         case course_action::stop_at_exit:
             m_stop_watch.stop();
-            process.close();
+            m_awake.release();
+            end_tool_at_exit();
             break;
         case course_action::start_run:
             start_run(action.run);
@@ -226,13 +231,30 @@ void bootloader::handle(course_event::kind_type kind, int code, const tool_event
             const QString prompt = QString::fromLatin1(cycle_power_prompt);
             show(prompt, false);
             emit update_phase_changed(update_phase::running, prompt);
+            m_awake.hold(QString::fromLatin1(program_name),
+                         tr("Updating the firmware of a device"));
             break;
         }
+        case course_action::writing_begins:
+            emit writing_begins();
+            break;
         case course_action::tell_outcome:
+            m_awake.release();
             emit update_phase_changed(action.phase, explanation_of(action, said));
             break;
         }
     }
+}
+
+void bootloader::end_tool_at_exit()
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    kill_tool(process);
+    // Not QProcess::close(), which waits up to 30 seconds: the user has closed the
+    // window and the program must end.
+    if (!process.waitForFinished(exit_wait_ms))
+        process.let_go();
 }
 
 void bootloader::start_run(tool_run run)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "firmware_check.h"
+#include "keep_awake.h"
 #include "output_interpreter.h"
 #include "port_watch.h"
 #include "run_log.h"
@@ -16,6 +17,15 @@
 #include <QTimer>
 
 #include <functional>
+
+// The tool's process. One that outlives its kill at the program's end is let go
+// (on Windows a tool stuck in a serial driver ends when the driver lets go):
+// QProcess's own destructor would wait for it another 30 seconds.
+class tool_process : public QProcess
+{
+public:
+    void let_go() { setProcessState(QProcess::NotRunning); }
+};
 
 // The controller between the window and the uploader tool "./fwld.exe": it owns
 // the one tool process, holds what goes onto the tool's command line, keeps what
@@ -33,7 +43,7 @@ public:
     bootloader();
     ~bootloader() override;
 
-    QProcess process;
+    tool_process process;
     QString bootloader_version;
     QString device_name;
     QString filepath;
@@ -52,7 +62,8 @@ public:
     // what was to start instead is dropped.
     int stop_wait_ms = 10000;
     // How a stop ends the tool: QProcess::kill, which returns at once; the end
-    // comes back through the event loop. A test puts in one that the tool survives.
+    // comes back through the event loop. At the program's end the tool has about
+    // two seconds to end after it. A test puts in one that the tool survives.
     std::function<void(QProcess &)> kill_tool = [](QProcess &tool) { tool.kill(); };
     // Where serial devices appear on Linux; a test points it at a folder of its own.
     QString device_folder = QStringLiteral("/dev");
@@ -82,6 +93,9 @@ public:
     void choose_port(const QString &entry);
     // An update has been accepted and has not ended yet.
     bool update_running() const { return update_under_way(m_course); }
+    // From the detection line until the outcome: stopping the tool now would leave
+    // the device without working firmware.
+    bool device_being_written() const { return ::device_being_written(m_course); }
     // The runs of the current or last update and the port list before it, with
     // the program, machine and firmware, for the report support reads.
     report_facts details() const;
@@ -100,6 +114,8 @@ signals:
     // the box belongs to the runs before, and the box sets them apart. The prompt,
     // or the refusal, follows at once.
     void update_opens();
+    // The device is being written from now until the update's outcome.
+    void writing_begins();
 
 public slots:
     void filepathupdate(QString text);
@@ -120,6 +136,7 @@ private:
     QStringList course_message_texts(course_message message, int code) const;
     QString explanation_of(const course_action &outcome, const tool_event *said) const;
     void show(QString text, bool lasting);
+    void end_tool_at_exit();
 
     course_state m_course;
     QTimer m_port_list_wait;
@@ -138,4 +155,6 @@ private:
     // and what Copy Details says of it.
     firmware_check m_firmware;
     bool m_firmware_checked = false;
+    // Holds the system awake from an update's opening to its outcome.
+    keep_awake m_awake;
 };

@@ -243,6 +243,7 @@ void tool_said(step_builder &step, course_event::kind_type kind)
         show_tool_output(step, kind);
         step.leave(stop_cause::device_found);
         step.start_later(tool_run::flashing);
+        step.act(course_action::writing_begins);
         break;
     default:
         break;
@@ -332,6 +333,12 @@ void file_refused(step_builder &step)
 bool update_under_way(const course_state &state)
 {
     return state.update == update_phase::running;
+}
+
+bool device_being_written(const course_state &state)
+{
+    return update_under_way(state) &&
+           (state.run == tool_run::flashing || state.start_due == tool_run::flashing);
 }
 
 course_step next_step(const course_state &state, const course_event &event)

@@ -33,7 +33,8 @@
 // | tool warning            | show (red)                      | show (red); the update goes on    | nothing                    |
 // | tool failure            | show (red)                      | show (red); failed                | nothing                    |
 // | tool success            | show (green)                    | show (green); succeeded           | after a failure: green     |
-// | device found (waiting)  | -                               | show (white); hand over to flash  | nothing                    |
+// | device found (waiting)  | -                               | show (white); hand over to flash; | nothing                    |
+// |                         |                                 | the writing begins                |                            |
 // | run ends, code N        | nothing                         | red "...stopped... (exit code N)" | nothing                    |
 // | crash / failed start    | "Error occured: " + kind        | the same, red; failed             | nothing                    |
 // | other process error     | "Error occured: " + kind        | the same, red; failed             | nothing                    |
@@ -49,6 +50,12 @@
 // colour of the status box is decided here and nowhere else, with the words it
 // goes with: red after a message, green before the success lines, white after the
 // detection line and when an update opens.
+//
+// The device is being written from the detection line (the writing run is due)
+// until the update's outcome: cut off then, it is left without working firmware.
+// The course says when that begins (writing_begins) and whether it is so now
+// (device_being_written()); it ends with the outcome (tell_outcome), or with the
+// program.
 //
 // Events of a run that was stopped or left (none, or handing over) change
 // nothing. A stop asked for inside one of the tool's own notifications waits for
@@ -167,7 +174,7 @@ struct course_action
         stop_tool,        // kill the process, without waiting, for `cause`; its end reports nothing
         watch_stop,       // start the bound on the killed tool's end (stop_overdue)
         watch_ports,      // start the bound on Update's wait for the port list (ports_overdue)
-        stop_at_exit,     // the program ends: kill the process and wait for it
+        stop_at_exit,     // the program ends: kill the process and wait for it, briefly
         start_run,        // start `run` on the process
         ask_safe_point,   // call back with a safe_point event from the event loop
         pass_tool_output, // what the tool said: its texts to the box (`lasting` or not), its
@@ -176,11 +183,14 @@ struct course_action
         set_green,
         set_red,
         set_white,
-        check_file,   // read and check the firmware file: its verdict comes back at once
-        set_apart,    // a refused update: the box sets earlier runs apart, with no prompt
-        open_update,  // an update is accepted: the box sets earlier runs apart and asks
-                      // for a power cycle; the update is told as running
-        tell_outcome, // the update is over: `phase`, explained as `explained_by` says
+        check_file,     // read and check the firmware file: its verdict comes back at once
+        set_apart,      // a refused update: the box sets earlier runs apart, with no prompt
+        open_update,    // an update is accepted: the box sets earlier runs apart and asks
+                        // for a power cycle; the update is told as running, and the
+                        // system is kept from sleeping until its outcome or the program's end
+        writing_begins, // the device is being written from now until the outcome
+        tell_outcome,   // the update is over: `phase`, explained as `explained_by` says; the
+                        // system may sleep again
     };
 
     kind_type kind = pass_tool_output;
@@ -229,3 +239,7 @@ course_step next_step(const course_state &state, const course_event &event);
 
 // Under way, and not yet over: a press of Update starts nothing.
 bool update_under_way(const course_state &state);
+
+// The writing run is due or running for an update that has no outcome yet: a close
+// or another port now would leave the device half written.
+bool device_being_written(const course_state &state);

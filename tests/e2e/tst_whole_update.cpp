@@ -8,6 +8,9 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWheelEvent>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -69,6 +72,8 @@ private slots:
     void device_events_list_the_ports();
     void port_change_stops_update_data();
     void port_change_stops_update();
+    void writing_is_not_cut_off_data();
+    void writing_is_not_cut_off();
     void run_ends_data();
     void run_ends();
     void tool_exits_right_after_answering_data();
@@ -405,6 +410,14 @@ void whole_update_test::port_change_stops_update()
     QCOMPARE(rig.controller.process.state(), QProcess::Running);
 
     rig.ports->setCurrentIndex(0);
+    // While the device is written the user is asked first, and chooses to stop.
+    if (running_line == "Upload Progress") {
+        auto *question = rig.window->findChild<QMessageBox *>();
+        QVERIFY(question != nullptr);
+        for (QAbstractButton *button : question->buttons())
+            if (button != question->escapeButton())
+                QTest::mouseClick(button, Qt::LeftButton);
+    }
     // The stop has returned before the tool ended: nothing waited for it. Its end
     // comes back through the event loop.
     QCOMPARE(rig.controller.process.state(), QProcess::Running);
@@ -415,6 +428,93 @@ void whole_update_test::port_change_stops_update()
     QVERIFY(!rig.box->toPlainText().contains("Error occured"));
     QCOMPARE(rig.lines().value(1), QString(port_changed));
     QCOMPARE(rig.colour(), status_colour("red"));
+}
+
+void whole_update_test::writing_is_not_cut_off_data()
+{
+    QTest::addColumn<QString>("by");     // "close" (title bar, Alt+F4) or "wheel" (port box)
+    QTest::addColumn<bool>("writing");   // else the tool only waits for the device
+    QTest::addColumn<QString>("answer"); // "escape", "stop", or "none": the update ends first
+    QTest::newRow("close_escape_keeps_the_update") << "close" << true << "escape";
+    QTest::newRow("close_stop_ends_program_and_tool") << "close" << true << "stop";
+    QTest::newRow("close_question_goes_with_the_outcome") << "close" << true << "none";
+    QTest::newRow("close_while_waiting_ends_at_once") << "close" << false << "";
+    QTest::newRow("port_box_wheel_escape_keeps_the_port") << "wheel" << true << "escape";
+}
+
+// A slip of the user must not leave the device half written: while it is written a
+// close or another port asks first, and only the user's choice to stop stops.
+void whole_update_test::writing_is_not_cut_off()
+{
+    QFETCH(QString, by);
+    QFETCH(bool, writing);
+    QFETCH(QString, answer);
+
+    // The writing run holds its success line until the test says "go".
+    const QByteArray script =
+        QByteArray(ports_answer) +
+        (writing ? QByteArray(device_found) +
+                       "2:hang\n3:print Upload Progress  10%\\b\\b\\b\\b\n3:wait go\n"
+                       "3:print Reset send successful!\\r\\n\n"
+                 : QByteArray("2:hang\n"));
+    auto rig = std::make_unique<window_rig>();
+    QVERIFY(rig->start_update(script));
+    QTRY_COMPARE_WITH_TIMEOUT(rig->dir.runs().size(), writing ? 3 : 2, tool_wait_ms);
+    QTRY_COMPARE_WITH_TIMEOUT(rig->controller.process.state(), QProcess::Running, tool_wait_ms);
+    if (writing)
+        QTRY_VERIFY_WITH_TIMEOUT(rig->top().startsWith("Upload Progress"), tool_wait_ms);
+    const qint64 pid = rig->controller.process.processId();
+    // The event loop runs as main() runs it, and ends with the window; should it not,
+    // the bound ends it with 1.
+    const auto program_ends = [](const std::function<void()> &action) {
+        QTimer bound;
+        connect(&bound, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        bound.start(tool_wait_ms);
+        QTimer::singleShot(0, action);
+        return QCoreApplication::exec() == 0;
+    };
+
+    if (by == "close" && !writing) {
+        QVERIFY(program_ends([&rig] { rig->window->close(); }));
+        QVERIFY(!rig->window->findChild<QMessageBox *>());
+        rig.reset();
+        QVERIFY(process_gone(pid));
+        return;
+    }
+    if (by == "close") {
+        rig->window->close();
+    } else {
+        const QPoint at = rig->ports->rect().center();
+        QWheelEvent up(at, rig->ports->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(rig->ports, &up);
+    }
+    QPointer<QMessageBox> question = rig->window->findChild<QMessageBox *>();
+    QVERIFY(question && question->isVisible());
+    QVERIFY(rig->window->isVisible());
+    QCOMPARE(question->icon(), QMessageBox::Warning);
+    QCOMPARE(question->buttons().size(), 2);
+    QCOMPARE(question->defaultButton(), question->escapeButton());
+    if (answer == "stop") {
+        QVERIFY(program_ends([&question] {
+            for (QAbstractButton *button : question->buttons())
+                if (button != question->escapeButton())
+                    QTest::mouseClick(button, Qt::LeftButton);
+        }));
+        rig.reset();
+        QVERIFY(process_gone(pid));
+        return;
+    }
+    if (answer == "escape")
+        QTest::keyClick(question, Qt::Key_Escape);
+    QVERIFY(rig->dir.touch("go"));
+    QTRY_COMPARE_WITH_TIMEOUT(rig->top(), QString("Upload Complete!"), update_wait_ms);
+    QCOMPARE(rig->colour(), status_colour("green"));
+    QTRY_VERIFY_WITH_TIMEOUT(!question, tool_wait_ms);
+    QVERIFY(rig->window->isVisible());
+    QCOMPARE(rig->ports->currentText(), QString("COM4"));
+    QCOMPARE(rig->controller.comport, QString("4"));
+    QCOMPARE(rig->dir.runs().size(), 3);
 }
 
 void whole_update_test::run_ends_data()

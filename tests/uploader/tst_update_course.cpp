@@ -35,7 +35,10 @@
 //     run go, never one that did not happen while that tool ran;
 //   - a port list line read while an update waits for it starts the update
 //     without the bound running out; a serial device that came or went while a
-//     port list was being read brings one more list once that run is over.
+//     port list was being read brings one more list once that run is over;
+//   - the device is being written from the detection line of the update's
+//     waiting run until the update's outcome (or the program's end), and the
+//     course says so when it begins.
 // The world around the course is simulated: a process that runs what the course
 // started until it ends or is stopped, and a status box whose colour only the
 // course's actions set.
@@ -94,6 +97,7 @@ struct world
     // A port list line came while the update waited for it: the update starts
     // without the bound on the wait.
     bool ports_came_for_update = false;
+    bool writing = false; // the device, since the detection line
 };
 
 // One event as the test feeds it, with the reason it gives to stop a run, from the
@@ -139,6 +143,7 @@ struct step_seen
     int set_apart = 0;
     int checks = 0; // of the firmware file
     int outcomes = 0;
+    int writing_began = 0;
     course_action outcome; // the last one told
 };
 
@@ -202,6 +207,7 @@ private:
         const said last_before = w.last;
         const auto stage_before = w.stage;
         const bool devices_pending_before = w.devices_pending;
+        const bool writing_before = w.writing;
         step_seen seen;
 
         const bool ends = f.kind == course_event::run_ended || f.kind == course_event::crashed ||
@@ -277,6 +283,19 @@ private:
             seen.changed)
             fail("a stop, a start or a port list changed the status box");
         check_outcome_told(w, f, stage_before, seen, refused);
+        check_writing(w, writing_before, seen);
+    }
+
+    // The writing ends with the outcome, or with the program.
+    void check_writing(world &w, bool writing_before, const step_seen &seen)
+    {
+        if (w.stage != world::under_way || w.closed)
+            w.writing = false;
+        if (seen.writing_began != (w.writing && !writing_before ? 1 : 0))
+            fail("the writing's beginning was not said once, with the detection line");
+        if (device_being_written(w.course) != w.writing)
+            fail(w.writing ? "the device is written, and the course does not say so"
+                           : "the course says the device is written, and it is not");
     }
 
     // Every outcome the rules above saw is told once, with the words that explain it.
@@ -400,6 +419,7 @@ private:
             if (source.run == tool_run::waiting) {
                 if (!passed || w.box != colour::white)
                     fail("the detection line was not shown on white");
+                w.writing = true;
                 if (w.process.id == source.id)
                     w.process.handed_over = true;
             } else if (changed) {
@@ -607,6 +627,9 @@ private:
                 break;
             case course_action::open_update:
                 ++seen.opened;
+                break;
+            case course_action::writing_begins:
+                ++seen.writing_began;
                 break;
             case course_action::tell_outcome:
                 // Told once the box shows it: its colour and its words come first.
