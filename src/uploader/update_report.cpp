@@ -210,6 +210,7 @@ QString write_report(const report_facts &facts)
     out += QLatin1String("Qt: ") + facts.qt_version + QLatin1Char('\n');
     out += QLatin1String("System: ") + facts.system + QLatin1String(", ") + facts.cpu +
            QLatin1Char('\n');
+    out += QLatin1String("Window language: ") + facts.language + QLatin1Char('\n');
 
     out += QLatin1String("\n== Folder and files ==\n");
     out += QLatin1String("Working folder: ") + facts.working_folder + QLatin1Char('\n');

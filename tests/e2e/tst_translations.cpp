@@ -1,6 +1,7 @@
 #include "bootloader.h"
 #include "file_dialog.h"
 #include "language.h"
+#include "output_interpreter.h"
 #include "tool_texts.h"
 #include "wait_limits.h"
 #include "window_rig.h"
@@ -83,6 +84,7 @@ private slots:
     void language_follows_the_system();
     void every_text_is_translated_data();
     void every_text_is_translated();
+    void tool_lines_are_translated();
     void cleanup() { language::install({}); }
 };
 
@@ -146,17 +148,10 @@ void translations_test::every_text_is_translated_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("colour");
 
-    QByteArray every_message = "2:hang\n3:print ";
-    for (const tool_text &t : tool_texts_by_row())
-        if (t.row >= 8)
-            every_message += t.text.toLatin1() + "\\r\\n";
-    every_message += "\n3:exit 1\n";
     const QByteArray update = QByteArray(ports_answer) + device_found;
 
     QTest::newRow("whole_update_on_the_stand_in") << QByteArray() << "update"
                                                   << "green";
-    QTest::newRow("every_message_of_the_table") << update + every_message << "update"
-                                                << "red";
     QTest::newRow("tool_crashes") << update + "2:hang\n3:crash\n"
                                   << "update"
                                   << "red";
@@ -249,6 +244,32 @@ void translations_test::every_text_is_translated()
         if (!translated(text.section(": ", 1)))
             bypassed << text;
     QVERIFY2(bypassed.isEmpty(), qPrintable("not translated:\n" + bypassed.join('\n')));
+}
+
+// What the interpreter makes of the tool's lines: the message of every row of the
+// table (an update shows only the first failure), and the figures, whose blanks and
+// digits stay the tool's.
+void translations_test::tool_lines_are_translated()
+{
+    QCOMPARE(language::install({pseudo_language}, pseudo_folder), QString(pseudo_language));
+    QString every_message;
+    for (const tool_text &t : tool_texts_by_row())
+        if (t.row >= 8)
+            every_message += t.text + "\r\n";
+    int messages = 0;
+    for (const tool_event &event : interpret_chunk(every_message)) {
+        for (const QString &text : event.texts)
+            QVERIFY2(translated(text), qPrintable(text));
+        messages += event.texts.size();
+    }
+    QCOMPARE(messages, 16); // rows 8 to 23
+
+    QCOMPARE(interpret_chunk("Upload Progress  42%" + QString(20, '\b')).value(0).texts,
+             QStringList{"[Upload Progress  42%]\r"});
+    QCOMPARE(interpret_chunk("Verify Progress   7%" + QString(20, '\b')).value(0).texts,
+             QStringList{"[Verify Progress   7%]\r"});
+    QCOMPARE(interpret_chunk(".   \b\b\b\b").value(0).texts,
+             QStringList{"[Please cycle power to the device.   ]\r"});
 }
 
 QTEST_MAIN(translations_test)
