@@ -30,6 +30,8 @@
 namespace {
 
 const char firmware_pattern[] = "*.hex";
+// label_3's caption as the form writes it (in English): the captions' size is fitted to it.
+const char port_caption[] = "Select Serial Port:";
 const char working_directory[] = "./";
 const int status_interval_ms = 400;
 
@@ -158,27 +160,36 @@ MainWindow::~MainWindow()
 void MainWindow::fit_caption_fonts()
 {
     // label_3 carries the longest caption in the narrowest box, so it decides
-    // for all the captions; the status box follows groupBox_2's font.
+    // for all the captions; the status box follows groupBox_2's font. It is
+    // measured in the form's own words, so that the captions have the same size
+    // in every language; a translation that is wider still is narrowed below.
     QLabel *label = ui->label_3;
+    const QString words = QLatin1String(port_caption);
     if (const auto size = label_fit::width_fitted_point_size(
-            label->width(), label->fontMetrics().horizontalAdvance(label->text()),
+            label->width(), label->fontMetrics().horizontalAdvance(words),
             label->font().pointSizeF()))
         set_caption_point_size(*size);
     // The width step scales the size in proportion, but a hinted font's text does not
     // narrow in proportion (Tahoma Bold under GDI): measured again, it may still be cut.
-    const QFont caption = label->font();
-    const auto width_at = [label, &caption](int point_size) {
-        QFont font = caption;
-        font.setPointSize(point_size);
-        return QFontMetrics(font, label).horizontalAdvance(label->text());
+    const auto narrow_to_fit = [this](const QLabel &caption, const QString &text) {
+        const QFont font = caption.font();
+        const auto width_at = [&](int point_size) {
+            QFont sized = font;
+            sized.setPointSize(point_size);
+            return QFontMetrics(sized, &caption).horizontalAdvance(text);
+        };
+        if (const auto size =
+                label_fit::narrowed_point_size(caption.width(), font.pointSize(), width_at))
+            set_caption_point_size(*size);
     };
-    if (const auto size =
-            label_fit::narrowed_point_size(label->width(), caption.pointSize(), width_at))
-        set_caption_point_size(*size);
+    narrow_to_fit(*label, words);
     // Measured again: the width step may just have changed the font.
     if (const auto size = label_fit::height_fitted_point_size(
             label->height(), label->fontMetrics().height(), label->font().pointSizeF()))
         set_caption_point_size(*size);
+    // The captions as translated, each in its own box.
+    narrow_to_fit(*label, label->text());
+    narrow_to_fit(*ui->label_4, ui->label_4->text());
 }
 
 void MainWindow::set_caption_point_size(int point_size)
