@@ -80,13 +80,24 @@ class translations_test : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void language_follows_the_system_data();
     void language_follows_the_system();
     void every_text_is_translated_data();
     void every_text_is_translated();
     void tool_lines_are_translated();
     void cleanup() { language::install({}); }
+
+private:
+    int english_caption_size = 0;
 };
+
+void translations_test::initTestCase()
+{
+    window_rig english;
+    QVERIFY(english.build());
+    english_caption_size = english.widget<QLabel>("label_3")->font().pointSize();
+}
 
 void translations_test::language_follows_the_system_data()
 {
@@ -133,6 +144,12 @@ void translations_test::language_follows_the_system()
     window_rig rig;
     QVERIFY(rig.open_scripted(ports_answer));
     QCOMPARE(rig.update->text(), button);
+    // The captions as large as in English, each whole in its box.
+    for (const char *name : {"label_3", "label_4"}) {
+        const auto *caption = rig.widget<QLabel>(name);
+        QCOMPARE(caption->font().pointSize(), english_caption_size);
+        QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width());
+    }
     QStringList entries;
     for (QString entry : status_menu(rig))
         entries << entry.remove('&').section('\t', 0, 0);
