@@ -38,9 +38,10 @@ QStringList translated_in(const QString &folder)
 
 // The resource with the translations lives in a static library: the linker keeps it
 // only when something names it. Outside any namespace, as Qt's macro needs.
-static void init_translations_resource()
+static bool init_translations_resource()
 {
     Q_INIT_RESOURCE(translations);
+    return true;
 }
 
 namespace language {
@@ -66,7 +67,8 @@ QString choose(const QStringList &wanted, const QStringList &translated)
 
 QString install(const QStringList &wanted, const QString &folder)
 {
-    init_translations_resource();
+    static const bool resource = init_translations_resource();
+    Q_UNUSED(resource)
     static QTranslator program;
     static QTranslator qt;
     QCoreApplication::removeTranslator(&program);
