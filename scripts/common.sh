@@ -27,12 +27,16 @@ velmora_cache_root() {
     echo "${VELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora}"
 }
 
-# What building and testing needs on Debian 12.
-BUILD_PACKAGES=(build-essential cmake qtbase5-dev qtbase5-dev-tools binutils fonts-dejavu-core)
+# What building and testing needs on Debian 12. Qt's lrelease and lupdate (qttools5-dev
+# for their CMake functions, qttools5-dev-tools for the programs) and Qt's own
+# translations (qttranslations5-l10n), which the build puts into the program; the
+# Windows build takes the same.
+BUILD_PACKAGES=(build-essential cmake qtbase5-dev qtbase5-dev-tools binutils fonts-dejavu-core
+    qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 # What the Qt 6 build needs on top. qt6-base-dev itself depends on the OpenGL and
 # Vulkan headers (libgl-dev, libopengl-dev, libvulkan-dev) that Qt 6's CMake
 # package looks for, and on the platform plugins (qt6-qpa-plugins) the tests run on.
-QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools)
+QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 # The Linux build the scripts make: `choose_linux_build QT6 SANITIZE` (each 0 or 1)
 # sets LINUX_BUILD_DIR (build/, with -qt6 and then -sanitize added for each one

@@ -8,7 +8,9 @@
 WINDOWS_BUILD_DIR=build-windows
 
 # Installs what is missing, builds (or takes from the cache) Qt for Windows and
-# builds every target into build-windows/ with the mingw-w64 toolchain file.
+# builds every target into build-windows/ with the mingw-w64 toolchain file. The
+# Windows Qt is qtbase alone: the translations are made with Debian's own lrelease
+# (Qt5LinguistTools), which runs here.
 windows_build() {
     ensure_packages "${BUILD_PACKAGES[@]}"
     ensure_windows_qt
@@ -16,6 +18,7 @@ windows_build() {
         -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_PREFIX_PATH="$WINDOWS_QT_PREFIX" \
         -DQt5_DIR="$WINDOWS_QT_PREFIX/lib/cmake/Qt5" \
+        -DQt5LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt5LinguistTools \
         -DVELMORA_WINE_PREFIX="$(velmora_cache_root)/wineprefix"
     cmake --build "$WINDOWS_BUILD_DIR" -j "$(nproc)"
 }

@@ -1,7 +1,9 @@
+#include "language.h"
 #include "mainwindow.h"
 #include "program_objects.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QtGlobal>
 
 namespace {
@@ -27,6 +29,8 @@ int main(int argc, char *argv[])
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     QApplication application(argc, argv);
+    // Before the window: its texts are translated as it is built.
+    language::install(QLocale::system().uiLanguages());
     MainWindow window(program::controller(), program::status_timer());
     window.show();
     return application.exec();

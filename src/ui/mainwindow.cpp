@@ -3,6 +3,7 @@
 #include "bootloader.h"
 #include "file_drop.h"
 #include "label_fit.h"
+#include "language.h"
 #include "port_box.h"
 #include "status_box.h"
 #include "ui_mainwindow.h"
@@ -36,17 +37,25 @@
 namespace {
 
 const char firmware_pattern[] = "*.hex";
+// label_3's caption as the form writes it (in English): the captions' size is fitted to it.
+const char port_caption[] = "Select Serial Port:";
 const char working_directory[] = "./";
 const int status_interval_ms = 400;
 
 // The Load File entry reads "Load File...."; any entry holding this opens the dialog.
 const char load_file_marker[] = "Load File...";
+// The firmware box's entries that are no file, in the form's words: the controller
+// knows them by these, whatever language the box shows them in.
+const char *const form_entries[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "No files found in local directory"),
+    QT_TRANSLATE_NOOP("MainWindow", "Load File...."),
+};
 const char dialog_caption[] = QT_TRANSLATE_NOOP("MainWindow", "Open Firmware File...");
-const char dialog_filters[] =
-    QT_TRANSLATE_NOOP("MainWindow", "All Files (*);;Firmware Files (*.hex)");
-const char dialog_selected_filter[] = "Firmware Files (*.hex)";
+const char all_files_filter[] = QT_TRANSLATE_NOOP("MainWindow", "All Files (*)");
+const char firmware_filter[] = QT_TRANSLATE_NOOP("MainWindow", "Firmware Files (*.hex)");
+const char filter_separator[] = ";;";
 
-const char no_flash_file[] = "No flash file specified yet!";
+const char no_flash_file[] = QT_TRANSLATE_NOOP("MainWindow", "No flash file specified yet!");
 // Keeps the earlier runs' text well below the new run's first lines.
 const int update_separator_lines = 14;
 const char copy_details_entry[] = QT_TRANSLATE_NOOP("MainWindow", "Copy &Details");
@@ -69,6 +78,16 @@ const char *phase_words(update_phase phase)
         return QT_TRANSLATE_NOOP("MainWindow", "Update failed");
     }
     return "";
+}
+
+// A firmware box entry as the controller reads it: a translated entry of the form in
+// the form's own words, a file as it is.
+QString in_form_words(const QString &entry)
+{
+    for (const char *words : form_entries)
+        if (entry == MainWindow::tr(words))
+            return QLatin1String(words);
+    return entry;
 }
 
 // The files a drag carries when the window takes it, nothing when it refuses it.
@@ -157,27 +176,36 @@ MainWindow::~MainWindow()
 void MainWindow::fit_caption_fonts()
 {
     // label_3 carries the longest caption in the narrowest box, so it decides
-    // for all the captions; the status box follows groupBox_2's font.
+    // for all the captions; the status box follows groupBox_2's font. It is
+    // measured in the form's own words, so that the captions have the same size
+    // in every language; a translation that is wider still is narrowed below.
     QLabel *label = ui->label_3;
+    const QString words = QLatin1String(port_caption);
     if (const auto size = label_fit::width_fitted_point_size(
-            label->width(), label->fontMetrics().horizontalAdvance(label->text()),
+            label->width(), label->fontMetrics().horizontalAdvance(words),
             label->font().pointSizeF()))
         set_caption_point_size(*size);
     // The width step scales the size in proportion, but a hinted font's text does not
     // narrow in proportion (Tahoma Bold under GDI): measured again, it may still be cut.
-    const QFont caption = label->font();
-    const auto width_at = [label, &caption](int point_size) {
-        QFont font = caption;
-        font.setPointSize(point_size);
-        return QFontMetrics(font, label).horizontalAdvance(label->text());
+    const auto narrow_to_fit = [this](const QLabel &caption, const QString &text) {
+        const QFont font = caption.font();
+        const auto width_at = [&](int point_size) {
+            QFont sized = font;
+            sized.setPointSize(point_size);
+            return QFontMetrics(sized, &caption).horizontalAdvance(text);
+        };
+        if (const auto size =
+                label_fit::narrowed_point_size(caption.width(), font.pointSize(), width_at))
+            set_caption_point_size(*size);
     };
-    if (const auto size =
-            label_fit::narrowed_point_size(label->width(), caption.pointSize(), width_at))
-        set_caption_point_size(*size);
+    narrow_to_fit(*label, words);
     // Measured again: the width step may just have changed the font.
     if (const auto size = label_fit::height_fitted_point_size(
             label->height(), label->fontMetrics().height(), label->font().pointSizeF()))
         set_caption_point_size(*size);
+    // The captions as translated, each in its own box.
+    narrow_to_fit(*label, label->text());
+    narrow_to_fit(*ui->label_4, ui->label_4->text());
 }
 
 void MainWindow::set_caption_point_size(int point_size)
@@ -243,8 +271,7 @@ void MainWindow::on_Update_button_pressed()
     if (controller.filepath.isEmpty()) {
         // Straight into the box, on a line of its own at the top: it answers the
         // press at once, not a tick later.
-        status_box::write_at_top(*ui->Status_textbox,
-                                 QString::fromLatin1(no_flash_file) + QLatin1Char('\n'));
+        status_box::write_at_top(*ui->Status_textbox, tr(no_flash_file) + QLatin1Char('\n'));
         return;
     }
 
@@ -267,7 +294,7 @@ void MainWindow::on_Firmware_combobox_currentIndexChanged(int index)
 {
     // Read at once: the dialog below inserts an entry at this very index, and the
     // controller must get the entry that was chosen, as Qt 5's text signal gave it.
-    const QString text = ui->Firmware_combobox->itemText(index);
+    const QString text = in_form_words(ui->Firmware_combobox->itemText(index));
     // The dialog first, while the controller still holds the file chosen before;
     // the changes the dialog makes to the box come back through this slot and
     // reach the controller before this one does.
@@ -282,9 +309,11 @@ void MainWindow::load_file_through_dialog()
     // file chosen before; the dialog opens on it.
     const QString start = controller.filepath.isEmpty() ? QString::fromLatin1(working_directory)
                                                         : controller.filepath;
-    QString selected_filter = QString::fromLatin1(dialog_selected_filter);
-    const QString path = QFileDialog::getOpenFileName(this, tr(dialog_caption), start,
-                                                      tr(dialog_filters), &selected_filter);
+    QString selected_filter = tr(firmware_filter);
+    const QString filters =
+        tr(all_files_filter) + QLatin1String(filter_separator) + tr(firmware_filter);
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr(dialog_caption), start, filters, &selected_filter);
     if (path.isEmpty())
         return;
 
@@ -326,7 +355,9 @@ void MainWindow::show_update_phase(update_phase phase, QString explanation)
     const QString words = tr(phase_words(phase));
     ui->Status_textbox->setAccessibleDescription(words);
     // The start is told with what the user is to do, a failure with what went wrong.
-    notice->say(explanation.isEmpty() ? words : words + QLatin1String(". ") + explanation);
+    //: What a screen reader says: how the update stands (%1), then what the user is to
+    //: do or what went wrong (%2).
+    notice->say(explanation.isEmpty() ? words : tr("%1. %2").arg(words, explanation));
     const bool over = phase == update_phase::succeeded || phase == update_phase::failed;
     if (!over)
         return;
@@ -455,6 +486,7 @@ void MainWindow::copy_details()
     report_facts facts = controller.details();
     facts.shown_lines = shown_lines;
     facts.shown_left_out = shown_left_out;
+    facts.language = language::description();
     const QColor colour = ui->Status_textbox->palette().color(QPalette::Base);
     const QString name = colour == controller.green   ? QStringLiteral("green")
                          : colour == controller.red   ? QStringLiteral("red")

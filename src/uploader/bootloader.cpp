@@ -28,7 +28,6 @@ bool held_by_debugger(qint64 pid)
 
 namespace {
 
-const char cycle_power_prompt[] = "Please cycle power to the device....";
 // How the program is named where the system lists what keeps it awake.
 const char program_name[] = "Velmora Firmware Update Tool";
 // How long the program's end waits for a killed tool.
@@ -228,7 +227,7 @@ void bootloader::handle(course_event::kind_type kind, int code, const tool_event
             // prompt becomes the top line that no message holds: whatever lasting
             // message ended the update before, the first waiting figure takes the
             // prompt's place.
-            const QString prompt = QString::fromLatin1(cycle_power_prompt);
+            const QString prompt = waiting_line(QStringLiteral("...."));
             show(prompt, false);
             emit update_phase_changed(update_phase::running, prompt);
             m_awake.hold(QString::fromLatin1(program_name),

@@ -131,35 +131,35 @@ void bootloader::take_ports(const QStringList &ports)
     emit devicelist(COMdevices);
 }
 
+// In the window's language, as every text for the status box.
 QStringList bootloader::course_message_texts(course_message message, int code) const
 {
-    const char already_running[] = "An update is already running!";
-    const char port_changed[] =
-        "Update stopped: the serial port was changed. Press Update to try again.";
-    const char stopped_early[] = "The upload tool stopped before the update was complete "
-                                 "(exit code %1). Please try again.";
-    const char stop_overdue[] = "The upload tool has not stopped after %1 seconds. Please "
-                                "check the cable and press Update to try again.";
-    const QString error_occured = QStringLiteral("Error occured: ");
     switch (message) {
     case course_message::already_running:
-        return {QString::fromLatin1(already_running)};
+        return {tr("An update is already running!")};
     case course_message::port_changed:
-        return {QString::fromLatin1(port_changed)};
+        return {tr("Update stopped: the serial port was changed. Press Update to try again.")};
     case course_message::stopped_early:
-        return {QString::fromLatin1(stopped_early).arg(code)};
+        //: %1 is the number the upload tool ended with.
+        return {tr("The upload tool stopped before the update was complete (exit code %1). "
+                   "Please try again.")
+                    .arg(code)};
     case course_message::stop_overdue:
-        return {QString::fromLatin1(stop_overdue).arg(qMax(1, stop_wait_ms / 1000))};
+        return {tr("The upload tool has not stopped after %1 seconds. Please check the cable "
+                   "and press Update to try again.")
+                    .arg(qMax(1, stop_wait_ms / 1000))};
     case course_message::bad_firmware:
         // As the tool's "hex file read failure!" brings it, then what is wrong where.
-        return {QString::fromLatin1(bad_firmware_message), fault_words(m_firmware.verdict)};
+        return {message_text(bad_firmware_message) + QLatin1String("\n\n"),
+                fault_words(m_firmware.verdict)};
     case course_message::crashed:
     case course_message::process_error:
-        return {error_occured, QString::fromLatin1(process_error_text(code))};
+        //: Shown on a line of its own, above the kind of error ("Crashed!").
+        return {tr("Error occured: "), process_error_text(code)};
     case course_message::failed_to_start: {
         // Most often the program was started away from the tool: say where it looked.
         const QFileInfo tool(QDir::current(), program);
-        return {error_occured, QString::fromLatin1(process_error_text(code)),
+        return {tr("Error occured: "), process_error_text(code),
                 start_failure_hint(tool.fileName(), QDir::toNativeSeparators(tool.absolutePath()),
                                    tool.exists(), process.errorString())};
     }

@@ -1,5 +1,6 @@
 #include "firmware_check.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -9,26 +10,39 @@
 
 namespace {
 
-// What the user reads on the line below the firmware-file message.
-const char unreadable_text[] = "The file could not be read: %1";
-const char too_large_text[] = "The file is too large to be a firmware (.hex) file.";
-const char empty_text[] = "The file is empty.";
-const char not_text_text[] = "The file is not a text file, so it cannot be a firmware (.hex) file.";
-const char no_colon_text[] = "Line %1: the line does not start with a colon (:).";
-const char not_hex_text[] =
-    "Line %1: the line holds a character other than the digits 0 to 9 and the letters A to F.";
-const char odd_digits_text[] = "Line %1: the line has an odd number of digits.";
-const char wrong_length_text[] =
-    "Line %1: the line's length does not match the byte count at its start.";
-const char bad_checksum_text[] = "Line %1: the checksum does not match.";
-const char unknown_type_text[] = "Line %1: the record type %2 is unknown.";
-const char wrong_type_length_text[] = "Line %1: the record of type %2 has the wrong length.";
-const char after_end_text[] = "Line %1: the file goes on after its end record.";
-const char cut_in_line_text[] =
-    "Line %1: the file ends in the middle of this line. It may not have downloaded completely.";
-const char no_end_text[] = "The file ends after line %1 without its end record. It may not have "
-                           "downloaded completely.";
-const char no_data_text[] = "The file holds no firmware data.";
+// What the user reads on the line below the firmware-file message, translated where
+// it is shown (fault_words()); Copy Details gives them in English.
+const char unreadable_text[] =
+    QT_TRANSLATE_NOOP("firmware_check", "The file could not be read: %1");
+const char too_large_text[] =
+    QT_TRANSLATE_NOOP("firmware_check", "The file is too large to be a firmware (.hex) file.");
+const char empty_text[] = QT_TRANSLATE_NOOP("firmware_check", "The file is empty.");
+const char not_text_text[] = QT_TRANSLATE_NOOP(
+    "firmware_check", "The file is not a text file, so it cannot be a firmware (.hex) file.");
+const char no_colon_text[] =
+    QT_TRANSLATE_NOOP("firmware_check", "Line %1: the line does not start with a colon (:).");
+const char not_hex_text[] = QT_TRANSLATE_NOOP(
+    "firmware_check",
+    "Line %1: the line holds a character other than the digits 0 to 9 and the letters A to F.");
+const char odd_digits_text[] =
+    QT_TRANSLATE_NOOP("firmware_check", "Line %1: the line has an odd number of digits.");
+const char wrong_length_text[] = QT_TRANSLATE_NOOP(
+    "firmware_check", "Line %1: the line's length does not match the byte count at its start.");
+const char bad_checksum_text[] =
+    QT_TRANSLATE_NOOP("firmware_check", "Line %1: the checksum does not match.");
+const char unknown_type_text[] =
+    QT_TRANSLATE_NOOP("firmware_check", "Line %1: the record type %2 is unknown.");
+const char wrong_type_length_text[] =
+    QT_TRANSLATE_NOOP("firmware_check", "Line %1: the record of type %2 has the wrong length.");
+const char after_end_text[] =
+    QT_TRANSLATE_NOOP("firmware_check", "Line %1: the file goes on after its end record.");
+const char cut_in_line_text[] = QT_TRANSLATE_NOOP(
+    "firmware_check",
+    "Line %1: the file ends in the middle of this line. It may not have downloaded completely.");
+const char no_end_text[] = QT_TRANSLATE_NOOP(
+    "firmware_check", "The file ends after line %1 without its end record. It may not have "
+                      "downloaded completely.");
+const char no_data_text[] = QT_TRANSLATE_NOOP("firmware_check", "The file holds no firmware data.");
 
 enum record_type { data_record, end_record, segment_record, start_segment, linear_record };
 
@@ -234,10 +248,14 @@ hex_verdict check_hex(const QByteArray &bytes)
     return verdict;
 }
 
-QString fault_words(const hex_verdict &verdict)
+QString fault_words(const hex_verdict &verdict, bool translated)
 {
-    const auto at_line = [&verdict](const char *text) {
-        return QString::fromLatin1(text).arg(verdict.line);
+    const auto words = [translated](const char *text) {
+        return translated ? QCoreApplication::translate("firmware_check", text)
+                          : QString::fromLatin1(text);
+    };
+    const auto at_line = [&verdict, &words](const char *text) {
+        return words(text).arg(verdict.line);
     };
     const auto with_type = [&verdict, &at_line](const char *text) {
         return at_line(text).arg(
@@ -247,13 +265,13 @@ QString fault_words(const hex_verdict &verdict)
     case hex_fault::none:
         return QString();
     case hex_fault::unreadable:
-        return QString::fromLatin1(unreadable_text).arg(verdict.reason);
+        return words(unreadable_text).arg(verdict.reason);
     case hex_fault::too_large:
-        return QString::fromLatin1(too_large_text);
+        return words(too_large_text);
     case hex_fault::empty:
-        return QString::fromLatin1(empty_text);
+        return words(empty_text);
     case hex_fault::not_text:
-        return QString::fromLatin1(not_text_text);
+        return words(not_text_text);
     case hex_fault::no_colon:
         return at_line(no_colon_text);
     case hex_fault::not_hex:
@@ -275,7 +293,7 @@ QString fault_words(const hex_verdict &verdict)
     case hex_fault::no_end:
         return at_line(no_end_text);
     case hex_fault::no_data:
-        return QString::fromLatin1(no_data_text);
+        return words(no_data_text);
     }
     return QString();
 }

@@ -53,8 +53,9 @@ struct hex_verdict
 hex_verdict check_hex(const QByteArray &bytes);
 
 // A refusal in the user's words, one sentence that names the line where there is
-// one ("Line 12: the checksum does not match."); empty when the file is accepted.
-QString fault_words(const hex_verdict &verdict);
+// one ("Line 12: the checksum does not match."), in the window's language unless
+// `translated` is false (the report for support); empty when the file is accepted.
+QString fault_words(const hex_verdict &verdict, bool translated = true);
 
 // The one read of the firmware file at Update: what the check found, and what
 // Copy Details says of the file.

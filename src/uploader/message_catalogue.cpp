@@ -1,69 +1,67 @@
 #include "message_catalogue.h"
 
+#include <QCoreApplication>
+
+#include <cstring>
+
 namespace {
 
-// Joins three string literals at compile time, so that the two messages naming the
-// maker's site stay plain constants while the address lives in one place.
-template <std::size_t N> struct joined_text
-{
-    char text[N];
-};
+// The translation context of the table's messages and the process errors.
+const char context[] = "message_catalogue";
 
-template <std::size_t A, std::size_t B, std::size_t C>
-constexpr joined_text<A + B + C - 2> join(const char (&a)[A], const char (&b)[B],
-                                          const char (&c)[C])
-{
-    joined_text<A + B + C - 2> out{};
-    std::size_t i = 0;
-    for (std::size_t k = 0; k + 1 < A; ++k)
-        out.text[i++] = a[k];
-    for (std::size_t k = 0; k + 1 < B; ++k)
-        out.text[i++] = b[k];
-    for (std::size_t k = 0; k + 1 < C; ++k)
-        out.text[i++] = c[k];
-    out.text[i] = '\0';
-    return out;
-}
-
-const char debug_file_message[] =
-    "Unable to create \"serial_communication_record.txt\", future debugging may be impaired.\n\n";
-const char file_name_message[] =
-    "Input Firmware file name contains illegal characters. Please rename and load again.\n\n";
-constexpr auto newer_software_message =
-    join("Program requires an update to program this device, please download the latest "
-         "software from ",
-         maker_web_address, "!\n\n");
-const char serial_port_message[] =
+// Each shown as a line of its own, followed by a blank line. Marked here for the
+// translators, translated where they are shown (message_text()).
+const char debug_file_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue",
+    "Unable to create \"serial_communication_record.txt\", future debugging may be impaired.");
+const char file_name_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue",
+    "Input Firmware file name contains illegal characters. Please rename and load again.");
+//: %1 is the maker's web address.
+const char newer_software_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue", "Program requires an update to program this device, please download the "
+                         "latest software from %1!");
+const char serial_port_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue",
     "This serial port is unusable. Please check that the serial port isn't being used by another "
-    "program, and is installed correctly.\n\n";
-const char no_device_message[] = "Unable to find the device within a time limit of 30 seconds! "
-                                 "Please check connections and try again!\n\n";
-const char device_file_message[] =
+    "program, and is installed correctly.");
+const char no_device_message[] =
+    QT_TRANSLATE_NOOP("message_catalogue",
+                      "Unable to find the device within a time limit of 30 seconds! Please check "
+                      "connections and try again!");
+const char device_file_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue",
     "Could not find device library file \"device.txt\" in the local directory. Please replace "
-    "this file or reinstall the program.\n\n";
-const char incompatible_tool_message[] =
+    "this file or reinstall the program.");
+const char incompatible_tool_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue",
     "Command line tool incompatible with this helper program. Please reinstall the latest upload "
-    "program and try again!\n\n";
-const char choose_port_message[] = "Please select a serial port to use!\n\n";
-const char disk_message[] =
-    "Unable to write to the hard drive... Please check your computer and try again.\n\n";
-const char too_much_data_message[] = "This file specifies more data than the current device can "
-                                     "hold. The firmware may not behave as expected.\n\n";
-const char communication_message[] =
-    "Communication error! Please ensure all cables are secure and in good repair!\n\n";
-constexpr auto rejected_file_message =
-    join("File could not be uploaded to device. Please ensure the firmware file is not corrupt "
-         "and is a valid firmware file from ",
-         maker_web_address, "!\n\n");
-const char device_config_message[] = "Error with device configuration. Please check that "
-                                     "device.txt is not corrupt, and reinstall the tool if "
-                                     "necessary.\n\n";
+    "program and try again!");
+const char choose_port_message[] =
+    QT_TRANSLATE_NOOP("message_catalogue", "Please select a serial port to use!");
+const char disk_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue",
+    "Unable to write to the hard drive... Please check your computer and try again.");
+const char too_much_data_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue", "This file specifies more data than the current device can hold. The "
+                         "firmware may not behave as expected.");
+const char communication_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue",
+    "Communication error! Please ensure all cables are secure and in good repair!");
+//: %1 is the maker's web address.
+const char rejected_file_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue", "File could not be uploaded to device. Please ensure the firmware file is "
+                         "not corrupt and is a valid firmware file from %1!");
+const char device_config_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue", "Error with device configuration. Please check that device.txt is not "
+                         "corrupt, and reinstall the tool if necessary.");
 
 } // namespace
 
-const char bad_firmware_message[] =
+const char bad_firmware_message[] = QT_TRANSLATE_NOOP(
+    "message_catalogue",
     "Unable to use this firmware file. Please ensure the file loaded is a valid firmware file for "
-    "your device, and is not corrupt!\n\n";
+    "your device, and is not corrupt!");
 
 // The texts are the tool's own, blanks and case included; the "%d" and "%x" are
 // searched for as written.
@@ -82,7 +80,7 @@ const std::array<catalogue_row, catalogue_row_count> tool_catalogue = {{
      row_effect::message,
      {"Please specify bootloader version in hex", "Could not find entry for version",
       "Bootloader unsupported"},
-     newer_software_message.text},
+     newer_software_message},
     {11, row_effect::message, {"Can not open comport"}, serial_port_message},
     {12, row_effect::message, {"timeout trying to find bootloader!"}, no_device_message},
     {13, row_effect::message, {"failed to get device file!"}, device_file_message},
@@ -138,29 +136,46 @@ const std::array<catalogue_row, catalogue_row_count> tool_catalogue = {{
       "could not read high address low byte?",
       "Byte conv error?!",
       "Byte conv error on checksum?!"},
-     rejected_file_message.text},
+     rejected_file_message},
     {23, row_effect::message, {"size cannot be 0!"}, device_config_message},
 }};
 // clang-format on
 
-const char *process_error_text(int code)
+QString message_text(const char *message)
+{
+    const QString text = QCoreApplication::translate(context, message);
+    // Two messages send the user to the maker's site, which is named once.
+    return std::strstr(message, "%1") != nullptr ? text.arg(QLatin1String(maker_web_address))
+                                                 : text;
+}
+
+QString process_error_text(int code)
 {
     // In the order of QProcess::ProcessError.
-    static const char *const texts[] = {"Failed to start!", "Crashed!",     "Timed out!",
-                                        "Read error!",      "Write error!", "Unknown error!"};
+    static const char *const texts[] = {QT_TRANSLATE_NOOP("message_catalogue", "Failed to start!"),
+                                        QT_TRANSLATE_NOOP("message_catalogue", "Crashed!"),
+                                        QT_TRANSLATE_NOOP("message_catalogue", "Timed out!"),
+                                        QT_TRANSLATE_NOOP("message_catalogue", "Read error!"),
+                                        QT_TRANSLATE_NOOP("message_catalogue", "Write error!"),
+                                        QT_TRANSLATE_NOOP("message_catalogue", "Unknown error!")};
     if (code < 0 || code >= static_cast<int>(sizeof texts / sizeof texts[0]))
-        return "Unknown!";
-    return texts[code];
+        return QCoreApplication::translate("message_catalogue", "Unknown!");
+    return QCoreApplication::translate(context, texts[code]);
 }
 
 QString start_failure_hint(const QString &tool_name, const QString &folder, bool tool_exists,
                            const QString &reason)
 {
     if (tool_exists)
-        return QStringLiteral("The upload tool %1 in %2 is there but could not be started (%3). "
-                              "Please reinstall the upload program and try again.")
+        //: %1 is the tool's file name, %2 its folder, %3 the system's reason.
+        return QCoreApplication::translate(
+                   "message_catalogue",
+                   "The upload tool %1 in %2 is there but could not be started (%3). Please "
+                   "reinstall the upload program and try again.")
             .arg(tool_name, folder, reason);
-    return QStringLiteral("The upload tool %1 was not found in the folder %2. Put this program "
-                          "in the folder of %1 and start it from there.")
+    //: %1 is the tool's file name, %2 the folder where it was looked for.
+    return QCoreApplication::translate("message_catalogue",
+                                       "The upload tool %1 was not found in the folder %2. Put "
+                                       "this program in the folder of %1 and start it from there.")
         .arg(tool_name, folder);
 }

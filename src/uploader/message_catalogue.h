@@ -35,7 +35,8 @@ struct catalogue_row
     row_effect effect;
     // Tried in this order; the unused tail is nullptr.
     std::array<const char *, max_texts_per_row> texts;
-    // Message and warning rows only, nullptr elsewhere.
+    // Message and warning rows only, nullptr elsewhere: the English source, marked for
+    // translation; message_text() gives it as the user reads it.
     const char *message;
 };
 
@@ -47,10 +48,16 @@ extern const std::array<catalogue_row, catalogue_row_count> tool_catalogue;
 // the table gives it; the program says it too for a file its own check refuses.
 extern const char bad_firmware_message[];
 
-// The text for a QProcess::ProcessError code; codes outside 0 to 5 give "Unknown!".
-const char *process_error_text(int code);
+// A row's message as the user reads it: translated into the window's language, the
+// maker's web address in place of its %1. Without its closing blank line.
+QString message_text(const char *message);
 
-// The line after "Failed to start!": where the program looked for its tool and
-// what to do, or, when the tool is there, the system's reason it would not start.
+// The text for a QProcess::ProcessError code, translated; codes outside 0 to 5 give
+// "Unknown!".
+QString process_error_text(int code);
+
+// The line after "Failed to start!", translated: where the program looked for its
+// tool and what to do, or, when the tool is there, the system's reason it would not
+// start.
 QString start_failure_hint(const QString &tool_name, const QString &folder, bool tool_exists,
                            const QString &reason);

@@ -2,12 +2,55 @@
 
 #include "message_catalogue.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // One port list line never adds more than this many ports.
 const int max_ports_per_chunk = 255;
 
-const char waiting_prompt[] = "Please cycle power to the device";
+// The translation context of the lines the interpreter writes.
+const char context[] = "output_interpreter";
+
+// The labels of the tool's progress figures, and the lines the status box shows for
+// them: the label translated, what follows it as the tool wrote it.
+struct progress_label
+{
+    const char *tool_words;
+    const char *shown;
+};
+//: %1 is the figure as the upload tool writes it, blanks included ("  42%"); keep it
+//: right after the words, with no blank of its own.
+const progress_label upload_label{"Upload Progress",
+                                  QT_TRANSLATE_NOOP("output_interpreter", "Upload Progress%1")};
+//: %1 is the figure as the upload tool writes it, blanks included ("  42%"); keep it
+//: right after the words, with no blank of its own.
+const progress_label verify_label{"Verify Progress",
+                                  QT_TRANSLATE_NOOP("output_interpreter", "Verify Progress%1")};
+
+QString progress_line(const progress_label &label, const QString &figure)
+{
+    return QCoreApplication::translate(context, label.shown).arg(figure);
+}
+
+// A line of the tool's that holds its progress figures, with each label translated
+// and everything else as the tool wrote it.
+QString shown_figure(const QString &line)
+{
+    const progress_label *first = nullptr;
+    int at = -1;
+    for (const progress_label *label : {&upload_label, &verify_label}) {
+        const int found = static_cast<int>(line.indexOf(QLatin1String(label->tool_words)));
+        if (found >= 0 && (at < 0 || found < at)) {
+            first = label;
+            at = found;
+        }
+    }
+    if (first == nullptr)
+        return line;
+    const int rest = at + static_cast<int>(qstrlen(first->tool_words));
+    return line.left(at) + progress_line(*first, shown_figure(line.mid(rest)));
+}
 
 // A row's marker whose fields run to the end of its line.
 bool is_line_marker(row_effect effect)
@@ -128,23 +171,26 @@ QVector<tool_event> interpret(const QString &text, int from, bool complete, int 
             break;
         case row_effect::success:
             event.kind = course_event::tool_success;
-            event.texts << QStringLiteral("Verify Progress 100%\r")
-                        << QStringLiteral("Upload Complete!\n");
+            event.texts << progress_line(verify_label, QStringLiteral(" 100%")) + QLatin1Char('\r')
+                        << QCoreApplication::translate("output_interpreter", "Upload Complete!") +
+                               QLatin1Char('\n');
             break;
         case row_effect::upload_starts:
-            event.texts << QStringLiteral("Upload Progress   0%\n");
+            event.texts << progress_line(upload_label, QStringLiteral("   0%")) + QLatin1Char('\n');
             break;
         case row_effect::verify_starts:
-            event.texts << QStringLiteral("Upload Progress 100%\r")
-                        << QStringLiteral("Upload complete, now verifying...\n")
-                        << QStringLiteral("Verify Progress  0%\n");
+            event.texts << progress_line(upload_label, QStringLiteral(" 100%")) + QLatin1Char('\r')
+                        << QCoreApplication::translate("output_interpreter",
+                                                       "Upload complete, now verifying...") +
+                               QLatin1Char('\n')
+                        << progress_line(verify_label, QStringLiteral("  0%")) + QLatin1Char('\n');
             break;
         case row_effect::progress:
             // The trailing "\r" makes the status box overwrite its top line.
-            event.texts << figure() + QLatin1Char('\r');
+            event.texts << shown_figure(figure()) + QLatin1Char('\r');
             break;
         case row_effect::waiting:
-            event.texts << QLatin1String(waiting_prompt) + figure() + QLatin1Char('\r');
+            event.texts << waiting_line(figure()) + QLatin1Char('\r');
             break;
         case row_effect::device_found: {
             event.kind = course_event::device_found;
@@ -156,11 +202,11 @@ QVector<tool_event> interpret(const QString &text, int from, bool complete, int 
         }
         case row_effect::message:
             event.kind = course_event::tool_failure;
-            event.texts << QLatin1String(row.message);
+            event.texts << message_text(row.message) + QLatin1String("\n\n");
             break;
         case row_effect::warning:
             event.kind = course_event::tool_warning;
-            event.texts << QLatin1String(row.message);
+            event.texts << message_text(row.message) + QLatin1String("\n\n");
             break;
         }
         events.append(event);
@@ -219,8 +265,22 @@ QVector<tool_event> tool_output_reader::finish()
     return events;
 }
 
+QString waiting_line(const QString &dots)
+{
+    //: %1 is the upload tool's dots as it writes them while it waits ("....", ".   ");
+    //: keep it right after the words, with no blank of its own.
+    return QCoreApplication::translate("output_interpreter", "Please cycle power to the device%1")
+        .arg(dots);
+}
+
 QString detection_message(const QString &name, const QString &version, const QString &filepath)
 {
-    return name + QLatin1String(" detected with bootloader version ") + version +
-           QLatin1String("\nNow flashing with ") + filepath + QLatin1Char('\n');
+    //: %1 is the device's name, %2 the version of its bootloader, as the tool names them.
+    return QCoreApplication::translate("output_interpreter",
+                                       "%1 detected with bootloader version %2")
+               .arg(name, version) +
+           QLatin1Char('\n') +
+           //: %1 is the firmware file's path.
+           QCoreApplication::translate("output_interpreter", "Now flashing with %1").arg(filepath) +
+           QLatin1Char('\n');
 }

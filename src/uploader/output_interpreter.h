@@ -9,6 +9,8 @@
 #include <QVector>
 
 // Turns the uploader tool's output into the events of the update's course.
+// The texts for the status box come in the window's language (the translators
+// installed into the application); the tool's own words are matched as written.
 // Pure functions of the text: no process and no QObject are needed, so a chunk
 // can be fed straight in. What the events do to the status box (its colour above
 // all) is the course's to decide; the controller applies it.
@@ -55,6 +57,10 @@ public:
 private:
     QString m_kept;
 };
+
+// The line that asks the user to cycle power to the device, followed by the tool's
+// waiting dots; translated, as every line below.
+QString waiting_line(const QString &dots);
 
 // The two status lines shown when the device has been found.
 QString detection_message(const QString &name, const QString &version, const QString &filepath);

@@ -108,7 +108,7 @@ void write_check(QString &out, const firmware_check &check)
                      verdict.accepted() ? QString() : QStringLiteral(" (those before the fault)"));
     out += QLatin1String("Verdict: ") +
            (verdict.accepted() ? QStringLiteral("accepted")
-                               : QLatin1String("refused: ") + fault_words(verdict)) +
+                               : QLatin1String("refused: ") + fault_words(verdict, false)) +
            QLatin1Char('\n');
 }
 
@@ -238,6 +238,7 @@ QString write_report(const report_facts &facts)
     out += QLatin1String("Qt: ") + facts.qt_version + QLatin1Char('\n');
     out += QLatin1String("System: ") + facts.system + QLatin1String(", ") + facts.cpu +
            QLatin1Char('\n');
+    out += QLatin1String("Window language: ") + facts.language + QLatin1Char('\n');
 
     out += QLatin1String("\n== Folder and files ==\n");
     out += QLatin1String("Working folder: ") + facts.working_folder + QLatin1Char('\n');

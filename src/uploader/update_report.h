@@ -10,7 +10,8 @@
 
 // The plain-text report of an update for the maker's support, which the user
 // copies from the status box's menu: written for a person who did not see the
-// screen, so it says where the program ran, what it ran and what came back.
+// screen, so it says where the program ran, what it ran and what came back. In
+// English whatever the window's language; it quotes the status lines as shown.
 
 struct report_facts
 {
@@ -20,6 +21,8 @@ struct report_facts
     QString qt_version;
     QString system;
     QString cpu;
+    // The language the window showed, in English: the status lines below are in it.
+    QString language;
 
     QString working_folder;
     QString tool_path;
