@@ -46,7 +46,7 @@
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../src/ui/mainwindow.cpp" line="+41"/>
+        <location filename="../src/ui/mainwindow.cpp" line="+50"/>
         <source>No files found in local directory</source>
         <translation>Keine Dateien im Programmordner gefunden</translation>
     </message>
@@ -107,10 +107,40 @@
         <translation>Aktualisierung fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+264"/>
+        <location line="+282"/>
         <source>%1. %2</source>
         <extracomment>What a screen reader says: how the update stands (%1), then what the user is to do or what went wrong (%2).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>The firmware is still being written to the device. Closing now stops the update and can leave the device without working firmware until it is updated again.</source>
+        <translation>Die Firmware wird gerade auf das Gerät geschrieben. Wenn Sie das Programm jetzt schließen, wird die Aktualisierung abgebrochen, und das Gerät kann ohne funktionierende Firmware bleiben, bis es erneut aktualisiert wird.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The firmware is still being written to the device. Choosing another port now stops the update and can leave the device without working firmware until it is updated again.</source>
+        <translation>Die Firmware wird gerade auf das Gerät geschrieben. Wenn Sie jetzt einen anderen Anschluss wählen, wird die Aktualisierung abgebrochen, und das Gerät kann ohne funktionierende Firmware bleiben, bis es erneut aktualisiert wird.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keep Updating</source>
+        <translation>Aktualisierung fortsetzen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop and Close</source>
+        <translation>Abbrechen und schließen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stop and Change Port</source>
+        <translation>Abbrechen und Anschluss wechseln</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Writing firmware to the device: do not turn off</source>
+        <translation>Firmware wird auf das Gerät geschrieben: bitte nicht ausschalten</translation>
     </message>
 </context>
 <context>
@@ -137,11 +167,94 @@
         <translation>Das Übertragungsprogramm hat sich nach %1 Sekunden noch nicht beendet. Bitte prüfen Sie das Kabel und klicken Sie auf „Firmware aktualisieren“, um es erneut zu versuchen.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <location line="+4"/>
         <source>Error occured: </source>
         <extracomment>Shown on a line of its own, above the kind of error (&quot;Crashed!&quot;).</extracomment>
         <translation>Fehler aufgetreten: </translation>
+    </message>
+    <message>
+        <location filename="../src/uploader/bootloader.cpp" line="+234"/>
+        <source>Updating the firmware of a device</source>
+        <translation>Die Firmware eines Geräts wird aktualisiert</translation>
+    </message>
+</context>
+<context>
+    <name>firmware_check</name>
+    <message>
+        <location filename="../src/uploader/firmware_check.cpp" line="+16"/>
+        <source>The file could not be read: %1</source>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file is too large to be a firmware (.hex) file.</source>
+        <translation>Die Datei ist zu groß für eine Firmware-Datei (.hex).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file is not a text file, so it cannot be a firmware (.hex) file.</source>
+        <translation>Die Datei ist keine Textdatei und kann daher keine Firmware-Datei (.hex) sein.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Line %1: the line does not start with a colon (:).</source>
+        <translation>Zeile %1: Die Zeile beginnt nicht mit einem Doppelpunkt (:).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line %1: the line holds a character other than the digits 0 to 9 and the letters A to F.</source>
+        <translation>Zeile %1: Die Zeile enthält ein anderes Zeichen als die Ziffern 0 bis 9 und die Buchstaben A bis F.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Line %1: the line has an odd number of digits.</source>
+        <translation>Zeile %1: Die Zeile hat eine ungerade Anzahl von Ziffern.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line %1: the line&apos;s length does not match the byte count at its start.</source>
+        <translation>Zeile %1: Die Länge der Zeile passt nicht zur Byteanzahl an ihrem Anfang.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Line %1: the checksum does not match.</source>
+        <translation>Zeile %1: Die Prüfsumme stimmt nicht.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Line %1: the record type %2 is unknown.</source>
+        <translation>Zeile %1: Der Datensatztyp %2 ist unbekannt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Line %1: the record of type %2 has the wrong length.</source>
+        <translation>Zeile %1: Der Datensatz vom Typ %2 hat die falsche Länge.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Line %1: the file goes on after its end record.</source>
+        <translation>Zeile %1: Die Datei geht nach ihrem Schlussdatensatz weiter.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line %1: the file ends in the middle of this line. It may not have downloaded completely.</source>
+        <translation>Zeile %1: Die Datei endet mitten in dieser Zeile. Möglicherweise wurde sie nicht vollständig heruntergeladen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file ends after line %1 without its end record. It may not have downloaded completely.</source>
+        <translation>Die Datei endet nach Zeile %1 ohne ihren Schlussdatensatz. Möglicherweise wurde sie nicht vollständig heruntergeladen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file holds no firmware data.</source>
+        <translation>Die Datei enthält keine Firmware-Daten.</translation>
     </message>
 </context>
 <context>
@@ -193,12 +306,12 @@
         <translation>Auf die Festplatte kann nicht geschrieben werden. Bitte prüfen Sie Ihren Computer und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+19"/>
         <source>Unable to use this firmware file. Please ensure the file loaded is a valid firmware file for your device, and is not corrupt!</source>
         <translation>Diese Firmware-Datei kann nicht verwendet werden. Bitte stellen Sie sicher, dass die geladene Datei eine gültige und unbeschädigte Firmware-Datei für Ihr Gerät ist!</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-16"/>
         <source>This file specifies more data than the current device can hold. The firmware may not behave as expected.</source>
         <translation>Diese Datei enthält mehr Daten, als das Gerät aufnehmen kann. Die Firmware funktioniert möglicherweise nicht wie erwartet.</translation>
     </message>
@@ -219,7 +332,7 @@
         <translation>Fehler in der Gerätekonfiguration. Bitte prüfen Sie, ob die Datei device.txt beschädigt ist, und installieren Sie das Übertragungsprogramm gegebenenfalls neu.</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+100"/>
         <source>Failed to start!</source>
         <translation>Konnte nicht gestartet werden!</translation>
     </message>

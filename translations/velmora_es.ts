@@ -46,7 +46,7 @@
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../src/ui/mainwindow.cpp" line="+41"/>
+        <location filename="../src/ui/mainwindow.cpp" line="+50"/>
         <source>No files found in local directory</source>
         <translation>No se han encontrado archivos en la carpeta del programa</translation>
     </message>
@@ -107,10 +107,40 @@
         <translation>Error en la actualización</translation>
     </message>
     <message>
-        <location line="+264"/>
+        <location line="+282"/>
         <source>%1. %2</source>
         <extracomment>What a screen reader says: how the update stands (%1), then what the user is to do or what went wrong (%2).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>The firmware is still being written to the device. Closing now stops the update and can leave the device without working firmware until it is updated again.</source>
+        <translation>El firmware se está escribiendo en el dispositivo. Si cierra ahora, la actualización se detendrá y el dispositivo puede quedarse sin un firmware que funcione hasta que se actualice de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The firmware is still being written to the device. Choosing another port now stops the update and can leave the device without working firmware until it is updated again.</source>
+        <translation>El firmware se está escribiendo en el dispositivo. Si elige ahora otro puerto, la actualización se detendrá y el dispositivo puede quedarse sin un firmware que funcione hasta que se actualice de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keep Updating</source>
+        <translation>Continuar la actualización</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop and Close</source>
+        <translation>Detener y cerrar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stop and Change Port</source>
+        <translation>Detener y cambiar de puerto</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Writing firmware to the device: do not turn off</source>
+        <translation>Escribiendo el firmware en el dispositivo: no apague el equipo</translation>
     </message>
 </context>
 <context>
@@ -137,11 +167,94 @@
         <translation>La herramienta de transferencia sigue sin detenerse después de %1 segundos. Compruebe el cable y pulse «Actualizar firmware» para volver a intentarlo.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <location line="+4"/>
         <source>Error occured: </source>
         <extracomment>Shown on a line of its own, above the kind of error (&quot;Crashed!&quot;).</extracomment>
         <translation>Se ha producido un error: </translation>
+    </message>
+    <message>
+        <location filename="../src/uploader/bootloader.cpp" line="+234"/>
+        <source>Updating the firmware of a device</source>
+        <translation>Actualizando el firmware de un dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>firmware_check</name>
+    <message>
+        <location filename="../src/uploader/firmware_check.cpp" line="+16"/>
+        <source>The file could not be read: %1</source>
+        <translation>No se ha podido leer el archivo: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file is too large to be a firmware (.hex) file.</source>
+        <translation>El archivo es demasiado grande para ser un archivo de firmware (.hex).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file is not a text file, so it cannot be a firmware (.hex) file.</source>
+        <translation>El archivo no es un archivo de texto, por lo que no puede ser un archivo de firmware (.hex).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Line %1: the line does not start with a colon (:).</source>
+        <translation>Línea %1: la línea no empieza por dos puntos (:).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line %1: the line holds a character other than the digits 0 to 9 and the letters A to F.</source>
+        <translation>Línea %1: la línea contiene un carácter distinto de los dígitos 0 a 9 y las letras A a F.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Line %1: the line has an odd number of digits.</source>
+        <translation>Línea %1: la línea tiene un número impar de dígitos.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line %1: the line&apos;s length does not match the byte count at its start.</source>
+        <translation>Línea %1: la longitud de la línea no coincide con el número de bytes indicado al principio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Line %1: the checksum does not match.</source>
+        <translation>Línea %1: la suma de comprobación no coincide.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Line %1: the record type %2 is unknown.</source>
+        <translation>Línea %1: el tipo de registro %2 es desconocido.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Line %1: the record of type %2 has the wrong length.</source>
+        <translation>Línea %1: el registro de tipo %2 tiene una longitud incorrecta.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Line %1: the file goes on after its end record.</source>
+        <translation>Línea %1: el archivo continúa después de su registro final.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line %1: the file ends in the middle of this line. It may not have downloaded completely.</source>
+        <translation>Línea %1: el archivo termina en mitad de esta línea. Es posible que no se haya descargado por completo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file ends after line %1 without its end record. It may not have downloaded completely.</source>
+        <translation>El archivo termina después de la línea %1 sin su registro final. Es posible que no se haya descargado por completo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file holds no firmware data.</source>
+        <translation>El archivo no contiene datos de firmware.</translation>
     </message>
 </context>
 <context>
@@ -193,12 +306,12 @@
         <translation>No se puede escribir en el disco duro. Revise su equipo e inténtelo de nuevo.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+19"/>
         <source>Unable to use this firmware file. Please ensure the file loaded is a valid firmware file for your device, and is not corrupt!</source>
         <translation>No se puede usar este archivo de firmware. Asegúrese de que el archivo cargado sea un archivo de firmware válido para su dispositivo y de que no esté dañado.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-16"/>
         <source>This file specifies more data than the current device can hold. The firmware may not behave as expected.</source>
         <translation>Este archivo contiene más datos de los que caben en el dispositivo. Es posible que el firmware no funcione como se espera.</translation>
     </message>
@@ -219,7 +332,7 @@
         <translation>Error en la configuración del dispositivo. Compruebe que el archivo device.txt no esté dañado y, si es necesario, vuelva a instalar la herramienta de transferencia.</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+100"/>
         <source>Failed to start!</source>
         <translation>¡No se ha podido iniciar!</translation>
     </message>

@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -161,7 +163,8 @@ void translations_test::every_text_is_translated_data()
     QTest::addColumn<QByteArray>("script");
     // What the user does: "update" (with `colour` at its end), "update_without_tool",
     // "course_messages" (Update twice, then another port, which the tool outlives),
-    // "no_firmware" (Update with no file to write), "file_dialog".
+    // "no_firmware" (Update with no file to write), "file_dialog", "close_while_writing"
+    // and "port_while_writing" (the question, answered with Escape), "refused_file".
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("colour");
 
@@ -182,9 +185,16 @@ void translations_test::every_text_is_translated_data()
         << "course_messages" << QString();
     QTest::newRow("no_firmware_file") << QByteArray(ports_answer) << "no_firmware" << QString();
     QTest::newRow("file_dialog") << QByteArray(ports_answer) << "file_dialog" << QString();
-    // The questions asked before the writing is cut off (closing the window, another
-    // port) come here as rows of their own: open the question, collect() it while it
-    // is shown, then answer it.
+    // The questions asked before the writing is cut off, collected while they are shown.
+    const QByteArray writing = update + "2:hang\n3:print Upload Progress  10%\\b\\b\\b\\b\n"
+                                        "3:wait go\n3:print Reset send successful!\\r\\n\n";
+    QTest::newRow("close_while_writing") << writing << "close_while_writing"
+                                         << "green";
+    QTest::newRow("another_port_while_writing") << writing << "port_while_writing"
+                                                << "green";
+    // A firmware file refused at Update: the cause, in the user's language.
+    QTest::newRow("refused_file") << QByteArray(ports_answer) << "refused_file"
+                                  << "red";
 }
 
 // Under a pseudo-translation every text of the window, its menu, the file dialog,
@@ -216,8 +226,28 @@ void translations_test::every_text_is_translated()
 
     if (action == "update_without_tool")
         QVERIFY(QFile::remove(rig.dir.file_path("fwld.exe")));
-    if (action.startsWith("update"))
+    // An end record whose checksum is wrong.
+    if (action == "refused_file")
+        QVERIFY(rig.dir.write_file("fw.hex", ":00000001FE\n"));
+    if (action.startsWith("update") || action.endsWith("_file") || action.endsWith("_writing"))
         rig.press_update();
+    if (action.endsWith("_writing")) {
+        QTRY_VERIFY_WITH_TIMEOUT(rig.top().startsWith("["), update_wait_ms);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.dir.runs().size(), 3, tool_wait_ms);
+        if (action == "close_while_writing") {
+            rig.window->close();
+        } else {
+            const QPoint at = rig.ports->rect().center();
+            QWheelEvent up(at, rig.ports->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                           Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(rig.ports, &up);
+        }
+        auto *question = rig.window->findChild<QMessageBox *>();
+        QVERIFY(question && question->isVisible());
+        collect(question, seen);
+        QTest::keyClick(question, Qt::Key_Escape);
+        QVERIFY(rig.dir.touch("go"));
+    }
     if (action == "course_messages") {
         QSignalSpy texts(&rig.controller, &bootloader::textreadysig);
         rig.controller.kill_tool = [](QProcess &) {};
