@@ -193,7 +193,7 @@ void whole_update_test::tool_missing()
     window_rig rig(at_update ? tool_dir::fake_tool : tool_dir::no_tool);
     QVERIFY(rig.dir.is_valid());
     QVERIFY(rig.dir.set_script(ports_answer));
-    QVERIFY(rig.dir.write_file("fw.hex", empty_firmware));
+    QVERIFY(rig.dir.write_file("fw.hex", placeholder_firmware));
     if (present)
         QVERIFY(rig.dir.write_file("fwld.exe", "not a program\n"));
     rig.open();

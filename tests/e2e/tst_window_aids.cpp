@@ -111,7 +111,7 @@ void window_aids_test::dropped_files()
         if (name.endsWith('/'))
             QVERIFY(QDir().mkdir(elsewhere + '/' + name));
         else if (name != "gone.hex")
-            QVERIFY(rig.dir.write_file("elsewhere/" + name, empty_firmware));
+            QVERIFY(rig.dir.write_file("elsewhere/" + name, placeholder_firmware));
         urls << QUrl::fromLocalFile(elsewhere + '/' + name);
     }
     QComboBox *firmware = rig.firmware;

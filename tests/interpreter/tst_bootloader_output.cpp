@@ -66,7 +66,7 @@ void bootloader_output_test::detection_starts_flash_run()
     wired_controller w;
     w.ctl.comport = "5";
     w.ctl.filepath = "fw dir/new firmware.hex";
-    QVERIFY(dir.write_file(w.ctl.filepath, empty_firmware));
+    QVERIFY(dir.write_file(w.ctl.filepath, placeholder_firmware));
 
     w.ctl.start_update();
     QTRY_VERIFY_WITH_TIMEOUT(dir.runs().size() == 2 && w.idle(), update_wait_ms);
@@ -172,7 +172,7 @@ void bootloader_output_test::deliberate_stop_is_silent_real_crash_is_not()
     // The list never comes: Update stops the list run once it has waited enough.
     w.ctl.port_list_wait_ms = 100;
     w.ctl.filepath = "fw.hex";
-    QVERIFY(dir.write_file(w.ctl.filepath, empty_firmware));
+    QVERIFY(dir.write_file(w.ctl.filepath, placeholder_firmware));
 
     w.ctl.list_ports();
     QTRY_COMPARE_WITH_TIMEOUT(dir.runs().size(), 1, tool_wait_ms);

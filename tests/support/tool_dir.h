@@ -8,7 +8,7 @@
 
 // A placeholder firmware file, the smallest the program's check accepts: one data
 // record of four bytes, then the end record.
-inline const char empty_firmware[] = ":0400000001020304F2\n:00000001FF\n";
+inline const char placeholder_firmware[] = ":0400000001020304F2\n:00000001FF\n";
 
 // A scratch working directory with a tool installed as ./fwld.exe. The process's
 // current directory is switched to it for the object's lifetime, because the

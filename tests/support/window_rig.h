@@ -58,7 +58,7 @@ struct window_rig
             return false;
         release_reads_in(script);
         for (const QString &file : files)
-            if (!dir.write_file(file, empty_firmware))
+            if (!dir.write_file(file, placeholder_firmware))
                 return false;
         make_window();
         return true;

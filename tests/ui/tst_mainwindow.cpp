@@ -304,8 +304,8 @@ void mainwindow_test::load_two_files_through_dialog()
     // A folder the box does not list itself.
     window_rig rig;
     QVERIFY(rig.build());
-    QVERIFY(rig.dir.write_file("elsewhere/first.hex", empty_firmware));
-    QVERIFY(rig.dir.write_file("elsewhere/second.hex", empty_firmware));
+    QVERIFY(rig.dir.write_file("elsewhere/first.hex", placeholder_firmware));
+    QVERIFY(rig.dir.write_file("elsewhere/second.hex", placeholder_firmware));
     const QString elsewhere = canonical(rig.dir.file_path("elsewhere"));
     const QString first = elsewhere + "/first.hex";
     const QString second = elsewhere + "/second.hex";
@@ -346,7 +346,7 @@ void mainwindow_test::placeholder_is_no_file()
 {
     window_rig rig;
     QVERIFY(rig.build());
-    QVERIFY(rig.dir.write_file("elsewhere/fw.hex", empty_firmware));
+    QVERIFY(rig.dir.write_file("elsewhere/fw.hex", placeholder_firmware));
     const QString firmware = canonical(rig.dir.file_path("elsewhere/fw.hex"));
     rig.timer.stop();
     QTRY_COMPARE_WITH_TIMEOUT(rig.controller.process.state(), QProcess::NotRunning, tool_wait_ms);

@@ -185,7 +185,7 @@ void controller_test::runs()
     if (port != "1")
         controller.select_port(port);
     controller.filepath = path;
-    QVERIFY(path.isEmpty() || dir.write_file(path, empty_firmware));
+    QVERIFY(path.isEmpty() || dir.write_file(path, placeholder_firmware));
     QStringList sent;
     connect(&controller, &bootloader::changecolour, this, [&](const QColor &colour) {
         sent << (colour == QColor(255, 255, 255) ? "white"
